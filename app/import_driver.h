@@ -1,0 +1,40 @@
+#pragma once
+// The import of one archive: from a picked .lzh file to a folder of race files.
+
+#include <string>
+
+#include "app/import_ui.h"
+#include "app/main_state.h"
+
+namespace tamikaze {
+
+class TArchiveFile;
+
+enum class ImportOutcome {
+  Done,       // the race folder was made and every race converted
+  Cancelled,  // the user cancelled a dialog: nothing said, nothing written
+  Refused,    // a foreseen failure: its message was shown, nothing written
+};
+
+struct ImportReport {
+  ImportOutcome outcome = ImportOutcome::Cancelled;
+  std::string archivePath;  // UTF-8
+  std::string raceFolder;   // UTF-8, set once known
+  int filesWritten = 0;     // race files written (steeplechases are not)
+};
+
+struct ImportSettings {
+  // The window checks for Tamikaze.exe first (step 1); the command line skips it.
+  bool requireTamikaze = true;
+};
+
+// LoadBtnClick's logic, steps 1 to 22. Messages, dialogs and the wait window go
+// through `ui`. Errors after the wait window was shown (a file that cannot be
+// read or written, a strict number that does not read) propagate as
+// exceptions whose what() is the UTF-8 message to show; race files written
+// before stay, the wait window is hidden and the private extraction folder is
+// removed whatever ends the import.
+ImportReport ImportArchive(Main& main, TArchiveFile& archive, ImportUi& ui,
+                           const ImportSettings& settings = {});
+
+}  // namespace tamikaze

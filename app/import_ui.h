@@ -1,0 +1,31 @@
+#pragma once
+// What the import shows the user and asks of them. The window, the command
+// line and the tests each plug in their own.
+
+#include <optional>
+#include <string>
+
+namespace tamikaze {
+
+struct OpenFileRequest {
+  std::string title;          // dialog title (UTF-8)
+  std::string filter;         // "説明|*.lzh"
+  std::string initialFolder;  // UTF-8 path
+  std::string fileName;       // the name shown in the file-name box
+};
+
+class ImportUi {
+ public:
+  virtual ~ImportUi() = default;
+  // The picked file (UTF-8 path), or nothing when the user cancels.
+  virtual std::optional<std::string> OpenFile(const OpenFileRequest& request) = 0;
+  // A modal message box with the application's title (UTF-8 text).
+  virtual void Message(const std::string& text) = 0;
+  // The wait window: shown with its first line, and hidden again.
+  virtual void ShowWait(const std::string& message) = 0;
+  virtual void HideWait() = 0;
+  // Repaint the main window (the window does; others ignore it).
+  virtual void Repaint() {}
+};
+
+}  // namespace tamikaze

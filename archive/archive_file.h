@@ -1,0 +1,67 @@
+#pragma once
+// TArchiveFile: the archive object the program talks to. It owns one archiver
+// object for the current archiver type and forwards checks, listings and
+// extractions to it.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "archive/archiver_options.h"
+#include "archive/individual_info.h"
+
+namespace tamikaze {
+
+class TArchiver;
+
+constexpr int kArchiverTypeLha = 0;
+constexpr int kArchiverTypeUndecided = 13;  // extension not known: type unchanged
+constexpr int kArchiverTypeByContent = 14;  // ".exe": decide from the content
+
+class TArchiveFile {
+ public:
+  // `libraryPath`: absolute path of libunlha32.so (UTF-8), dlopen'ed when LHA
+  // is first selected.
+  explicit TArchiveFile(std::string libraryPath);
+  ~TArchiveFile();
+  TArchiveFile(const TArchiveFile&) = delete;
+  TArchiveFile& operator=(const TArchiveFile&) = delete;
+
+  // Sets the archive path (UTF-8) and derives ArchiverType from its extension.
+  void SetFileName(const std::string& fileName);
+  const std::string& FileName() const { return fileName_; }
+
+  // 0 = LHA. Other known format values raise EArchiver (not built here);
+  // 13 changes nothing; values outside the known range raise EArchiver.
+  void SetArchiverType(int type);
+  int ArchiverType() const { return archiverType_; }
+
+  TArchiverOptions& Options() { return options_; }
+
+  // Valid archive when the low 15 bits of the result are not all zero.
+  int CheckArchive(int mode);
+  // Returns true on failure.
+  bool OpenArchive(void* ownerWindow, int mode);
+  // 0 = a member was found and `info` filled; anything else ends the walk.
+  int FindFirst(const std::string& wildcard, TIndividualInfo& info);
+  int FindNext(TIndividualInfo& info);
+  void CloseArchive();
+  // Extracts into `destFolder` (UTF-8; a trailing "/" is ensured). `options`
+  // may be null (then Options() is used). A null entry of `fileList` adds
+  // nothing, so {nullptr} extracts every member. Returns the library's code.
+  int ExtractFiles(void* ownerWindow, const TArchiverOptions* options,
+                   const std::string& destFolder, const std::vector<const char*>& fileList);
+
+ private:
+  TArchiver& Archiver();
+
+  std::string libraryPath_;
+  std::string fileName_;
+  int archiverType_ = kArchiverTypeLha;
+  TArchiverOptions options_;
+  std::unique_ptr<TArchiver> archiver_;
+  std::uintptr_t handle_ = 0;
+};
+
+}  // namespace tamikaze

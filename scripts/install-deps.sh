@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs every build, test and run dependency from Debian's packages.
+# Idempotent: packages already present are left alone.
+set -euo pipefail
+
+PACKAGES=(
+  build-essential cmake ninja-build pkg-config
+  libarchive-dev libarchive-tools
+  qt6-base-dev libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
+  jlha-utils lhasa
+  fonts-ipafont-gothic
+  locales
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  SUDO=""
+  if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update
+  $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,54 @@
+#include "text/numbers.h"
+
+#include <climits>
+
+#include "text/cp932.h"
+
+namespace tamikaze {
+
+ENotInteger::ENotInteger(const std::string& cp932Text)
+    : std::runtime_error("'" + Cp932ToUtf8(cp932Text) + "' は整数ではありません"),
+      text_(cp932Text) {}
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::size_t SkipSpaces(const std::string& text) {
+  std::size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  return i;
+}
+
+}  // namespace
+
+int StrictNumber(const std::string& text) {
+  std::size_t i = SkipSpaces(text);
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  if (i == text.size()) throw ENotInteger(text);
+  long long value = 0;
+  for (; i < text.size(); ++i) {
+    if (!IsDigit(text[i])) throw ENotInteger(text);
+    value = value * 10 + (text[i] - '0');
+    if (value > static_cast<long long>(INT_MAX) + 1) throw ENotInteger(text);
+  }
+  if (negative) value = -value;
+  if (value > INT_MAX || value < INT_MIN) throw ENotInteger(text);
+  return static_cast<int>(value);
+}
+
+int LenientNumber(const std::string& text) {
+  std::size_t i = SkipSpaces(text);
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  long long value = 0;
+  for (; i < text.size() && IsDigit(text[i]); ++i) {
+    if (value <= INT_MAX) value = value * 10 + (text[i] - '0');
+  }
+  if (value > INT_MAX) value = INT_MAX;
+  const bool digitsToEnd = i == text.size();
+  return static_cast<int>(negative && digitsToEnd ? -value : value);
+}
+
+}  // namespace tamikaze

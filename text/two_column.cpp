@@ -1,0 +1,10 @@
+#include "text/two_column.h"
+
+namespace tamikaze {
+
+std::string TwoColumn(int value) {
+  const std::string digits = std::to_string(value);
+  return value < 10 ? " " + digits : digits;
+}
+
+}  // namespace tamikaze

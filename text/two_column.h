@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace tamikaze {
+
+// The race file's two-column number: decimal without leading zeros, with one
+// half-width space before values below 10 (3 -> " 3", 12 -> "12").
+std::string TwoColumn(int value);
+
+}  // namespace tamikaze
