@@ -23,6 +23,10 @@ struct Main : ConvertState {
   int Left = 0;
   int Top = 0;
 
+  // Where the open dialogs start next: LoadDlg (archives) and LoadDlg2 (pages).
+  std::string LoadDlgInitialDir;
+  std::string LoadDlg2InitialDir;
+
   std::string WorkPath;                 // driver scratch path (UTF-8)
   std::vector<std::string> ArchiveLst;  // member names as stored (CP932)
   std::vector<std::string> BufferLst;   // settings lines or page lines
