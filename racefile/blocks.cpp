@@ -18,9 +18,13 @@ void AppendNumberingBlock(RaceLines& lines) {
   for (int n = 1; n <= kBlockLines; ++n) lines.push_back(std::to_string(n));
 }
 
-void AppendZeroBlock(RaceLines& lines) { lines.insert(lines.end(), kBlockLines, "0"); }
+void AppendZeroBlock(RaceLines& lines) {
+  lines.insert(lines.end(), kBlockLines, "0");
+}
 
-void AppendDecimalZeroBlock(RaceLines& lines) { lines.insert(lines.end(), kBlockLines, "0.0"); }
+void AppendDecimalZeroBlock(RaceLines& lines) {
+  lines.insert(lines.end(), kBlockLines, "0.0");
+}
 
 void AppendPlaceholderBlock(RaceLines& lines, DistanceDigits digits) {
   lines.push_back("無"_sj);

@@ -25,8 +25,8 @@ std::vector<std::string> ToCp932(std::initializer_list<const char*> utf8) {
 }  // namespace
 
 const std::string& VenueName(int code) {
-  static const std::vector<std::string> names = ToCp932(
-      {"札幌", "函館", "福島", "新潟", "東京", "中山", "中京", "京都", "阪神", "小倉"});
+  static const std::vector<std::string> names =
+      ToCp932({"札幌", "函館", "福島", "新潟", "東京", "中山", "中京", "京都", "阪神", "小倉"});
   return FromTable(names, code);
 }
 
