@@ -8,12 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "archive/archive_errors.h"
 #include "archive/archiver_options.h"
 #include "archive/individual_info.h"
 
 namespace tamikaze {
 
 class TArchiver;
+class TArchiverDll;
 
 constexpr int kArchiverTypeLha = 0;
 constexpr int kArchiverTypeUndecided = 13;  // extension not known: type unchanged
@@ -53,14 +55,23 @@ class TArchiveFile {
   int ExtractFiles(void* ownerWindow, const TArchiverOptions* options,
                    const std::string& destFolder, const std::vector<const char*>& fileList);
 
+  // The library's text output of the last command: a buffer of `size` bytes
+  // is passed when size > 0 (0 by default: no buffer).
+  void SetOutputSize(std::size_t size) { outputSize_ = size; }
+  const std::string& Output() const { return output_; }
+
  private:
   TArchiver& Archiver();
+  void SelectLha();
 
   std::string libraryPath_;
   std::string fileName_;
   int archiverType_ = kArchiverTypeLha;
   TArchiverOptions options_;
   std::unique_ptr<TArchiver> archiver_;
+  std::shared_ptr<TArchiverDll> lhaDll_;  // loaded at the first selection of LHA, then kept
+  std::size_t outputSize_ = 0;
+  std::string output_;
   std::uintptr_t handle_ = 0;
 };
 

@@ -1,0 +1,95 @@
+#pragma once
+// The archiver library loader: loads one shared library of the common
+// archiver interface by its absolute path and binds its functions by name,
+// the prefix ("Unlha") followed by the function's suffix. Each address is
+// looked up the first time the function is called and then kept.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "archive/unlha32/unlha32.h"
+
+namespace tamikaze {
+
+enum class TArchiverFunction {
+  Command,  // the prefix alone
+  CheckArchive,
+  OpenArchive,
+  CloseArchive,
+  FindFirst,
+  FindNext,
+  GetWriteTimeEx,
+  GetCreateTimeEx,
+  GetAccessTimeEx,
+  GetOriginalSizeEx,
+  GetCompressedSizeEx,
+  Count
+};
+
+class TCustomArchiverDll {
+ public:
+  // `libraryPath`: absolute path to dlopen; `libraryName`: how messages name
+  // the library ("libunlha32.so").
+  TCustomArchiverDll(std::string libraryPath, std::string libraryName, std::string prefix,
+                     std::string formatDescription);
+  virtual ~TCustomArchiverDll();
+  TCustomArchiverDll(const TCustomArchiverDll&) = delete;
+  TCustomArchiverDll& operator=(const TCustomArchiverDll&) = delete;
+
+  // Loads the library unless loaded; ENoArchiverDLL when it cannot be.
+  void Load();
+  bool Loaded() const { return module_ != nullptr; }
+  const std::string& LibraryPath() const { return libraryPath_; }
+  const std::string& Prefix() const { return prefix_; }
+  const std::string& FormatDescription() const { return formatDescription_; }
+
+  // The bound name of `function`, e.g. "UnlhaCheckArchive".
+  std::string FunctionName(TArchiverFunction function) const;
+
+ protected:
+  // The address of `function`: EEntryNotFound when missing and `required`,
+  // else null when missing.
+  void* Entry(TArchiverFunction function, bool required);
+
+ private:
+  struct Slot {
+    bool lookedUp = false;
+    void* address = nullptr;
+  };
+
+  std::string libraryPath_;
+  std::string libraryName_;
+  std::string prefix_;
+  std::string formatDescription_;
+  void* module_ = nullptr;
+  std::array<Slot, static_cast<std::size_t>(TArchiverFunction::Count)> slots_;
+};
+
+// The typed calls of the interface.
+class TArchiverDll : public TCustomArchiverDll {
+ public:
+  using TCustomArchiverDll::TCustomArchiverDll;
+
+  int Command(void* ownerWindow, const std::string& commandLine, char* output, std::uint32_t size);
+  int CheckArchive(const std::string& fileName, int mode);
+  HARC OpenArchive(void* ownerWindow, const std::string& fileName, std::uint32_t mode);
+  int CloseArchive(HARC archive);
+  int FindFirst(HARC archive, const std::string& wildcard, UnlhaIndividualInfo& info);
+  int FindNext(HARC archive, UnlhaIndividualInfo& info);
+  // Optional functions: false when the library lacks them or knows nothing.
+  bool GetWriteTimeEx(HARC archive, std::uint64_t& fileTime);
+  bool GetCreateTimeEx(HARC archive, std::uint64_t& fileTime);
+  bool GetAccessTimeEx(HARC archive, std::uint64_t& fileTime);
+  bool GetOriginalSizeEx(HARC archive, std::uint64_t& size);
+  bool GetCompressedSizeEx(HARC archive, std::uint64_t& size);
+
+ private:
+  template <typename Fn>
+  Fn Required(TArchiverFunction function) {
+    return reinterpret_cast<Fn>(Entry(function, true));
+  }
+  bool Optional64(TArchiverFunction function, HARC archive, std::uint64_t& out);
+};
+
+}  // namespace tamikaze

@@ -1,0 +1,48 @@
+#include "archive/unlha32/safe_path.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace tamikaze::unlha {
+
+bool SafeComponents(const std::string& name, std::vector<std::string>& parts) {
+  parts.clear();
+  if (name.empty() || name[0] == '/') return false;
+  std::size_t start = 0;
+  while (start <= name.size()) {
+    std::size_t end = name.find('/', start);
+    if (end == std::string::npos) end = name.size();
+    const std::string part = name.substr(start, end - start);
+    if (part == "..") return false;
+    if (!part.empty() && part != ".") parts.push_back(part);
+    start = end + 1;
+  }
+  return !parts.empty();
+}
+
+int OpenFolders(int rootFd, const std::vector<std::string>& parts, std::size_t count) {
+  int fd = fcntl(rootFd, F_DUPFD_CLOEXEC, 0);
+  for (std::size_t i = 0; i < count && fd >= 0; ++i) {
+    if (mkdirat(fd, parts[i].c_str(), 0777) != 0 && errno != EEXIST) {
+      close(fd);
+      return -1;
+    }
+    const int sub = openat(fd, parts[i].c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    close(fd);
+    fd = sub;
+  }
+  return fd;
+}
+
+int CreateMemberFile(int dirFd, const std::string& leaf) {
+  struct stat st {};
+  if (fstatat(dirFd, leaf.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
+    if (S_ISDIR(st.st_mode) || unlinkat(dirFd, leaf.c_str(), 0) != 0) return -1;
+  }
+  return openat(dirFd, leaf.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+}
+
+}  // namespace tamikaze::unlha

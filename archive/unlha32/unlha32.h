@@ -1,0 +1,88 @@
+/* libunlha32.so: the LHA library the archive layer binds by name at run time.
+ * C linkage, the functions of the common archiver library interface with the
+ * prefix "Unlha". Paths are UTF-8; member names in UnlhaIndividualInfo are the
+ * stored bytes (CP932), "/" as the folder separator. */
+#ifndef TAMIKAZE_UNLHA32_H
+#define TAMIKAZE_UNLHA32_H
+
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+typedef struct UnlhaArchive* HARC;
+
+#define UNLHA_FNAME_MAX32 512
+
+/* The library's member record, 558 bytes, laid out without padding. */
+#pragma pack(push, 1)
+typedef struct UnlhaIndividualInfo {
+  uint32_t dwOriginalSize;
+  uint32_t dwCompressedSize;
+  uint32_t dwCRC;
+  uint32_t uFlag;
+  uint32_t uOSType;
+  uint16_t wRatio; /* compressed size per mille of the original */
+  uint16_t wDate;  /* MS-DOS date and time of the last write */
+  uint16_t wTime;
+  char szFileName[UNLHA_FNAME_MAX32 + 1]; /* bytes 26 to 538 */
+  char dummy1[3];
+  char szAttribute[8];
+  char szMode[8]; /* the method, e.g. "-lh5-" */
+} UnlhaIndividualInfo;
+#pragma pack(pop)
+
+/* CheckArchive modes (low bits). */
+#define UNLHA_CHECK_RAPID 0 /* the first headers */
+#define UNLHA_CHECK_BASIC 1 /* every header */
+#define UNLHA_CHECK_FULL 2  /* every header and every member's data (CRC) */
+
+/* Result codes of Unlha (0 = success) and FindFirst/FindNext (-1 = no more). */
+#define UNLHA_ERROR_FILE_CRC 0x800C
+#define UNLHA_ERROR_FILE_OPEN 0x800D
+#define UNLHA_ERROR_MAKEDIRECTORY 0x8012
+#define UNLHA_ERROR_CANNOT_WRITE 0x8013
+#define UNLHA_ERROR_HEADER_BROKEN 0x8017
+#define UNLHA_ERROR_ARC_FILE_OPEN 0x8018
+#define UNLHA_ERROR_NOT_ARC_FILE 0x8019
+#define UNLHA_ERROR_FILE_STYLE 0x801B /* a member refused: "..", absolute path, link */
+#define UNLHA_ERROR_COMMAND_NAME 0x801C
+#define UNLHA_ERROR_HARC_ISNOT_OPENED 0x8021
+#define UNLHA_ERROR_NOT_FIND_ARC_FILE 0x8029
+#define UNLHA_ERROR_RESPONSE_READ 0x802A
+#define UNLHA_ERROR_COMMAND_LINE 0x802C /* unbalanced quotes, missing archive */
+
+#define UNLHA_API __attribute__((visibility("default")))
+
+/* Runs a command line: "x [switches] "archive" "dest/" [names...]". Output text
+ * (may be empty) goes to `output` when `size` > 0. */
+UNLHA_API int Unlha(void* ownerWindow, const char* commandLine, char* output, uint32_t size);
+/* 1 when `fileName` is a sound LHA archive for `mode`, 0 otherwise. */
+UNLHA_API int UnlhaCheckArchive(const char* fileName, int mode);
+UNLHA_API HARC UnlhaOpenArchive(void* ownerWindow, const char* fileName, uint32_t mode);
+UNLHA_API int UnlhaCloseArchive(HARC archive);
+UNLHA_API int UnlhaFindFirst(HARC archive, const char* wildName, UnlhaIndividualInfo* info);
+UNLHA_API int UnlhaFindNext(HARC archive, UnlhaIndividualInfo* info);
+/* Of the member last found; 1 when filled, 0 when not known. Times are
+ * Windows FILETIME values (100 ns since 1601-01-01 UTC). */
+UNLHA_API int UnlhaGetWriteTimeEx(HARC archive, uint64_t* fileTime);
+UNLHA_API int UnlhaGetCreateTimeEx(HARC archive, uint64_t* fileTime);
+UNLHA_API int UnlhaGetAccessTimeEx(HARC archive, uint64_t* fileTime);
+UNLHA_API int UnlhaGetOriginalSizeEx(HARC archive, uint64_t* size);
+UNLHA_API int UnlhaGetCompressedSizeEx(HARC archive, uint64_t* size);
+
+typedef int (*UnlhaCommandFn)(void*, const char*, char*, uint32_t);
+typedef int (*UnlhaCheckArchiveFn)(const char*, int);
+typedef HARC (*UnlhaOpenArchiveFn)(void*, const char*, uint32_t);
+typedef int (*UnlhaCloseArchiveFn)(HARC);
+typedef int (*UnlhaFindFirstFn)(HARC, const char*, UnlhaIndividualInfo*);
+typedef int (*UnlhaFindNextFn)(HARC, UnlhaIndividualInfo*);
+typedef int (*UnlhaGetTimeFn)(HARC, uint64_t*);
+typedef int (*UnlhaGetSizeFn)(HARC, uint64_t*);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

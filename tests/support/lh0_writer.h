@@ -1,0 +1,144 @@
+#pragma once
+// A tiny writer of LHA archives for tests: every member stored (method
+// "-lh0-"), header level 0 or 2, member names taken as raw bytes (CP932 or
+// anything else) in the order given, with correct CRC-16 values.
+//
+//   WriteLh0Archive(dir / "a.lzh", {{"JRA#DEN.DAT", den}, {"sub/x.txt", "x"}});
+//   MakeLh0Archive({{"../x", "evil"}}, 2);
+//
+// A member with `unixMode` set carries a UNIX mode (level 0: the "U"
+// extension, level 2: extended header 0x50); with `method` "-lhd-" and mode
+// 0120777 and the name "link|target" it is a symbolic link.
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace tamikaze::testing {
+
+struct Lh0Member {
+  std::string name;
+  std::string data;
+  std::uint16_t unixMode = 0;  // 0: no mode stored
+  std::string method = "-lh0-";
+};
+
+namespace lh0_detail {
+
+inline std::uint16_t Crc16(const std::string& bytes, std::uint16_t crc = 0) {
+  for (unsigned char c : bytes) {
+    crc ^= c;
+    for (int bit = 0; bit < 8; ++bit) crc = (crc & 1) ? (crc >> 1) ^ 0xA001 : crc >> 1;
+  }
+  return crc;
+}
+
+inline void Put16(std::string& out, std::uint32_t v) {
+  out += static_cast<char>(v & 0xFF);
+  out += static_cast<char>((v >> 8) & 0xFF);
+}
+
+inline void Put32(std::string& out, std::uint32_t v) {
+  Put16(out, v & 0xFFFF);
+  Put16(out, v >> 16);
+}
+
+inline void Set16(std::string& out, std::size_t at, std::uint32_t v) {
+  out[at] = static_cast<char>(v & 0xFF);
+  out[at + 1] = static_cast<char>((v >> 8) & 0xFF);
+}
+
+constexpr std::uint32_t kDosTime = 0x50210000;  // 2020-01-01 00:00:00
+constexpr std::uint32_t kUnixTime = 1577836800;
+
+inline std::string Level0Header(const Lh0Member& m) {
+  if (m.name.size() > 200) throw std::invalid_argument("level 0 name too long");
+  std::string h = "??" + m.method.substr(0, 5);
+  Put32(h, static_cast<std::uint32_t>(m.data.size()));
+  Put32(h, static_cast<std::uint32_t>(m.data.size()));
+  Put32(h, kDosTime);
+  h += '\x20';  // attribute
+  h += '\x00';  // level
+  h += static_cast<char>(m.name.size());
+  h += m.name;
+  Put16(h, Crc16(m.data));
+  if (m.unixMode != 0) {
+    h += "U";
+    h += '\x00';  // minor version
+    Put32(h, kUnixTime);
+    Put16(h, m.unixMode);
+    Put16(h, 0);  // uid
+    Put16(h, 0);  // gid
+  }
+  h[0] = static_cast<char>(h.size() - 2);
+  unsigned sum = 0;
+  for (std::size_t i = 2; i < h.size(); ++i) sum += static_cast<unsigned char>(h[i]);
+  h[1] = static_cast<char>(sum & 0xFF);
+  return h;
+}
+
+inline void AddExtension(std::string& h, char type, const std::string& body) {
+  // The size of the next extension was already written as the last two bytes.
+  Set16(h, h.size() - 2, static_cast<std::uint32_t>(body.size() + 3));
+  h += type;
+  h += body;
+  Put16(h, 0);
+}
+
+inline std::string Level2Header(const Lh0Member& m) {
+  std::string h = "??" + m.method.substr(0, 5);
+  Put32(h, static_cast<std::uint32_t>(m.data.size()));
+  Put32(h, static_cast<std::uint32_t>(m.data.size()));
+  Put32(h, kUnixTime);
+  h += '\x20';
+  h += '\x02';
+  Put16(h, Crc16(m.data));
+  h += 'U';                                       // OS id
+  Put16(h, 0);                                    // size of the first extension
+  AddExtension(h, '\x00', std::string(2, '\0'));  // header CRC, filled below
+  const std::size_t crcAt = h.size() - 4;
+  const std::size_t slash = m.name.rfind('/');
+  AddExtension(h, '\x01', slash == std::string::npos ? m.name : m.name.substr(slash + 1));
+  if (slash != std::string::npos) {
+    std::string dir = m.name.substr(0, slash + 1);
+    for (char& c : dir)
+      if (c == '/') c = '\xFF';
+    AddExtension(h, '\x02', dir);
+  }
+  if (m.unixMode != 0) {
+    std::string mode;
+    Put16(mode, m.unixMode);
+    AddExtension(h, '\x50', mode);
+  }
+  if ((h.size() & 0xFF) == 0) h += '\0';  // a size of n*256 is padded by one byte
+  if (h.size() > 0xFFFF) throw std::invalid_argument("level 2 header too long");
+  Set16(h, 0, static_cast<std::uint32_t>(h.size()));
+  Set16(h, crcAt, Crc16(h));
+  return h;
+}
+
+}  // namespace lh0_detail
+
+inline std::string MakeLh0Archive(const std::vector<Lh0Member>& members, int headerLevel = 0) {
+  if (headerLevel != 0 && headerLevel != 2) throw std::invalid_argument("header level 0 or 2");
+  std::string out;
+  for (const Lh0Member& m : members) {
+    out += headerLevel == 0 ? lh0_detail::Level0Header(m) : lh0_detail::Level2Header(m);
+    out += m.data;
+  }
+  out += '\0';  // end of archive
+  return out;
+}
+
+inline void WriteLh0Archive(const std::filesystem::path& path,
+                            const std::vector<Lh0Member>& members, int headerLevel = 0) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  const std::string bytes = MakeLh0Archive(members, headerLevel);
+  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!file) throw std::runtime_error("cannot write " + path.string());
+}
+
+}  // namespace tamikaze::testing
