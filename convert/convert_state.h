@@ -2,9 +2,24 @@
 // What the import driver and the converters share while an archive converts.
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace tamikaze {
+
+// The first record of each key in a text of fixed-size records, so that a
+// converter finds a horse without scanning the horse text for every race.
+// Built on first use for one text and record layout; `RecordKeyIndexLookup`
+// (convert/jravan/record_key_index.h) rebuilds it when the layout or the
+// text's length differ from those it was built for.
+struct RecordKeyIndex {
+  bool built = false;
+  int recordSize = 0;  // bytes from one record to the next
+  int keyPos1 = 0;     // 1-based first byte of the key in a record
+  int keyWidth = 0;
+  int length = 0;                                    // text length it was built for
+  std::unordered_map<std::string, int> firstOffset;  // key -> 0-based offset of its first record
+};
 
 struct ConvertState {
   int DataType = 0;          // 0 before recognition, then 1 to 6
@@ -17,8 +32,10 @@ struct ConvertState {
   int HorseOffset = 0;
   int HorseCount = 0;
   std::vector<std::string> SaveLst;  // lines of the race being built, CP932
+  RecordKeyIndex HorseKeyIndex;      // horse records of UmaText by key, built once per import
 
-  // Drops everything the previous import left, before new texts are read.
+  // Drops everything the previous import left (the horse-key index included),
+  // before new texts are read.
   void ResetForImport() { *this = ConvertState(); }
 };
 

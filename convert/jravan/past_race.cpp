@@ -1,0 +1,95 @@
+#include "convert/jravan/jra_current.h"
+
+#include "racefile/blocks.h"
+#include "racefile/vocabulary.h"
+#include "text/cp932.h"
+#include "text/numbers.h"
+#include "text/record_field.h"
+#include "text/two_column.h"
+
+namespace tamikaze {
+
+using namespace literals;
+
+namespace {
+
+// Past-race fields of slot 1 (1-based byte in the horse record); slot s lies
+// 215 x (s - 1) bytes further on.
+constexpr int kSlotDistance = 215;
+constexpr int kYearMonthPos1 = 907;
+constexpr int kVenuePos1 = 913;
+constexpr int kDistancePos1 = 961;
+constexpr int kTrackPos1 = 965;
+constexpr int kGoingPos1 = 983;
+constexpr int kPassingPos1 = 1029;  // three two-byte positions in a row
+constexpr int kClosingTimePos1 = 1038;
+constexpr int kTimePos1 = 1041;
+constexpr int kFinishPos1 = 1048;
+constexpr int kSecondFinishPos1 = 1050;
+
+constexpr int kFirstSteeplechaseTrack = 51;
+
+// Reads the fields of one slot of the horse record at HorseOffset.
+class SlotReader {
+ public:
+  SlotReader(const ConvertState& state, int slot)
+      : state_(state), shift_(kSlotDistance * (slot - 1)) {}
+
+  std::string Text(int slot1Pos1, int width) const {
+    return RecordField(state_.UmaText, static_cast<std::size_t>(state_.HorseOffset),
+                       slot1Pos1 + shift_, width);
+  }
+  int Lenient(int slot1Pos1, int width) const { return LenientNumber(Text(slot1Pos1, width)); }
+
+ private:
+  const ConvertState& state_;
+  int shift_;
+};
+
+// Passing positions: an empty second takes the third, then an empty first
+// takes the (possibly replaced) second.
+std::string PassingPositions(const SlotReader& slot) {
+  const int p3 = slot.Lenient(kPassingPos1 + 4, 2);
+  int p2 = slot.Lenient(kPassingPos1 + 2, 2);
+  int p1 = slot.Lenient(kPassingPos1, 2);
+  if (p2 == 0) p2 = p3;
+  if (p1 == 0) p1 = p2;
+  return TwoColumn(p1) + TwoColumn(p2) + TwoColumn(p3);
+}
+
+std::string ClosingTime(const SlotReader& slot) {
+  const std::string time = slot.Text(kClosingTimePos1, 3);
+  return time == "000" ? "999" : time;
+}
+
+std::string Going(const SlotReader& slot) {
+  const std::string code = slot.Text(kGoingPos1, 1);
+  const std::string& going = GoingName(LenientNumber(code));
+  return going.empty() ? code : going;
+}
+
+}  // namespace
+
+void AddPastRace(ConvertState& state, int slot) {
+  const SlotReader reader(state, slot);
+  const std::string& letter = VenueLetter(reader.Text(kVenuePos1, 2));
+  const int track = reader.Lenient(kTrackPos1, 2);
+  int finish = reader.Lenient(kFinishPos1, 2);
+  if (finish == 0) finish = reader.Lenient(kSecondFinishPos1, 2);
+
+  RaceLines& lines = state.SaveLst;
+  if (letter.empty() || track >= kFirstSteeplechaseTrack || finish == 0) {
+    AppendPlaceholderBlock(lines, DistanceDigits::Four);
+    return;
+  }
+  lines.push_back(track == 23 || track == 24 ? "ダ"_sj : "芝"_sj);
+  lines.push_back(reader.Text(kDistancePos1, 4));
+  lines.push_back(letter + reader.Text(kYearMonthPos1, 4));
+  lines.push_back(reader.Text(kTimePos1, 4));
+  lines.push_back(PassingPositions(reader));
+  lines.push_back(ClosingTime(reader));
+  lines.push_back(Going(reader));
+  lines.push_back(TwoColumn(finish));
+}
+
+}  // namespace tamikaze
