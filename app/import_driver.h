@@ -20,6 +20,8 @@ struct ImportReport {
   ImportOutcome outcome = ImportOutcome::Cancelled;
   std::string archivePath;  // UTF-8
   std::string raceFolder;   // UTF-8, set once known
+  int dataType = 0;         // DataType once recognised
+  int raceCount = 0;        // RaceCount once the race-card file was read
   int filesWritten = 0;     // race files written (steeplechases are not)
 };
 
@@ -36,5 +38,10 @@ struct ImportSettings {
 // removed whatever ends the import.
 ImportReport ImportArchive(Main& main, TArchiveFile& archive, ImportUi& ui,
                            const ImportSettings& settings = {});
+
+// The same, filling `report` as the import goes: a caller that catches the
+// error still knows how far it came (race folder, files written).
+void ImportArchive(Main& main, TArchiveFile& archive, ImportUi& ui, const ImportSettings& settings,
+                   ImportReport& report);
 
 }  // namespace tamikaze

@@ -1,0 +1,76 @@
+#include "app/folders.h"
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "app/startup.h"
+
+namespace tamikaze {
+namespace fs = std::filesystem;
+namespace {
+
+bool IsFolder(const std::string& path) {
+  std::error_code ec;
+  return !path.empty() && fs::is_directory(path, ec);
+}
+
+// An XDG base folder: the variable's value when it is an absolute path,
+// otherwise the home folder + `fallback`.
+std::string BaseFolder(const std::string& value, const Environment& env, const char* fallback) {
+  if (!value.empty() && value.front() == '/') return value;
+  return env.home + fallback;
+}
+
+std::string ConfigHome(const Environment& env) {
+  return BaseFolder(env.xdgConfigHome, env, "/.config");
+}
+
+// The value of XDG_DESKTOP_DIR in user-dirs.dirs ("$HOME/..." or an absolute
+// path in double quotes), "" when absent or malformed.
+std::string UserDirsDesktop(const Environment& env) {
+  std::ifstream file(ConfigHome(env) + "/user-dirs.dirs");
+  const std::string key = "XDG_DESKTOP_DIR=\"";
+  std::string line;
+  while (std::getline(file, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.size() <= key.size() || line.compare(0, key.size(), key) != 0 || line.back() != '"')
+      continue;
+    std::string value = line.substr(key.size(), line.size() - key.size() - 1);
+    if (value.compare(0, 5, "$HOME") == 0) value = env.home + value.substr(5);
+    return value.empty() || value.front() != '/' ? "" : value;
+  }
+  return "";
+}
+
+}  // namespace
+
+std::string ConfigFolder(const Environment& env) {
+  return ConfigHome(env) + "/TamikazeNetData";
+}
+
+std::string TempFolder(const Environment& env) {
+  return BaseFolder(env.xdgCacheHome, env, "/.cache") + "/TamikazeNetData/Temp";
+}
+
+std::string DesktopFolder(const Environment& env) {
+  if (std::string desktop = UserDirsDesktop(env); IsFolder(desktop)) {
+    while (desktop.size() > 1 && desktop.back() == '/') desktop.pop_back();
+    return desktop;
+  }
+  if (IsFolder(env.home + "/Desktop")) return env.home + "/Desktop";
+  return env.home;
+}
+
+std::string DriveRoot(const Environment& env) {
+  std::string prefix = env.winePrefix.empty() ? env.home + "/.wine" : env.winePrefix;
+  while (prefix.size() > 1 && prefix.back() == '/') prefix.pop_back();
+  if (IsFolder(prefix + "/drive_c")) return prefix + "/drive_c/";
+  return env.home + "/";
+}
+
+std::string SettingsFilePath(const Environment& env) {
+  return ConfigFolder(env) + "/Tamnet.ini";
+}
+
+}  // namespace tamikaze

@@ -1,0 +1,256 @@
+#include "app/import_driver.h"
+
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+#include "app/converters.h"
+#include "app/data_types.h"
+#include "app/import_texts.h"
+#include "app/record_files.h"
+#include "app/second_archive.h"
+#include "app/temp_folder.h"
+#include "archive/archive_file.h"
+#include "racefile/blocks.h"
+#include "racefile/writer.h"
+#include "text/cp932.h"
+
+namespace tamikaze {
+namespace fs = std::filesystem;
+namespace texts = import_texts;
+using namespace tamikaze::literals;
+
+namespace {
+
+constexpr int kCheckMode = 2;
+
+// The wait window, shown for the extraction and conversion and hidden again
+// whatever ends them.
+class WaitWindow {
+ public:
+  explicit WaitWindow(ImportUi& ui) : ui_(ui) { ui_.ShowWait(texts::kWait); }
+  ~WaitWindow() {
+    ui_.HideWait();
+    ui_.Repaint();
+  }
+  WaitWindow(const WaitWindow&) = delete;
+  WaitWindow& operator=(const WaitWindow&) = delete;
+
+ private:
+  ImportUi& ui_;
+};
+
+bool IsFolder(const std::string& path) {
+  std::error_code ec;
+  return fs::is_directory(path, ec);
+}
+
+bool IsFile(const std::string& path) {
+  std::error_code ec;
+  return fs::exists(path, ec);
+}
+
+bool HasQuote(const std::string& text) {
+  return text.find('"') != std::string::npos;
+}
+
+bool IsArchive(TArchiveFile& archive) {
+  return (archive.CheckArchive(kCheckMode) & 0x7FFF) != 0;
+}
+
+// The stored names of the archive's members, in the order the archive lists them.
+void ListMembers(TArchiveFile& archive, std::vector<std::string>& names) {
+  names.clear();
+  archive.OpenArchive(nullptr, 0);
+  TIndividualInfo info;
+  for (int found = archive.FindFirst("*.*", info); found == 0; found = archive.FindNext(info)) {
+    names.push_back(info.StoredName());
+  }
+  archive.CloseArchive();
+}
+
+bool AnyQuote(const std::vector<std::string>& names) {
+  for (const std::string& name : names) {
+    if (HasQuote(name)) return true;
+  }
+  return false;
+}
+
+// One import from the pick of the archive to the last race file.
+class Import {
+ public:
+  Import(Main& main, TArchiveFile& archive, ImportUi& ui, ImportReport& report)
+      : main_(main), archive_(archive), ui_(ui), report_(report) {}
+
+  ImportOutcome Run(const ImportSettings& settings) {
+    if (!CheckFolders(settings)) return ImportOutcome::Refused;
+    if (!PickArchive()) return ImportOutcome::Cancelled;
+    if (IsFolder(report_.raceFolder)) {
+      return Refuse(std::string(texts::kRaceFolderExists1) + report_.raceFolder +
+                    texts::kRaceFolderExists2 + texts::kRaceFolderExists3);
+    }
+    if (const auto refused = RecogniseFirstArchive()) return *refused;
+    if (main_.DataType == 3 || main_.DataType == 6) {
+      if (const auto refused = FetchSecondArchive()) return *refused;
+    }
+    if (HasQuote(first_) || HasQuote(second_) || HasQuote(main_.TempDir)) {
+      return Refuse(texts::kQuoteInPath);
+    }
+    if (quoteInMembers_) return Refuse(texts::kQuoteInMember);
+    Convert();
+    return ImportOutcome::Done;
+  }
+
+ private:
+  ImportOutcome Refuse(const std::string& text) {
+    ui_.Message(text);
+    return ImportOutcome::Refused;
+  }
+
+  // Steps 1 and 2: Tamikaze.exe and the output folder must exist.
+  bool CheckFolders(const ImportSettings& settings) {
+    if (settings.requireTamikaze && !IsFile(main_.TamikazeDir + "/Tamikaze.exe")) {
+      Refuse(texts::kNoTamikaze);
+      return false;
+    }
+    if (!IsFolder(main_.OutputDir)) {
+      Refuse(texts::kNoOutputDir);
+      return false;
+    }
+    return true;
+  }
+
+  // Steps 3 to 5: the open dialog, its next initial folder, and the race folder.
+  bool PickArchive() {
+    const auto picked =
+        ui_.OpenFile({texts::kArchiveTitle, texts::kArchiveFilter, main_.LoadDlgInitialDir, ""});
+    if (!picked) return false;
+    ui_.Repaint();
+    first_ = *picked;
+    main_.LoadDlgInitialDir = fs::path(first_).parent_path().string();
+    report_.archivePath = first_;
+    const std::string baseName = fs::path(first_).stem().string();
+    report_.raceFolder = main_.OutputDir + "/" + baseName + "S";
+    return true;
+  }
+
+  // Steps 7 to 12: check, list and recognise the archive.
+  std::optional<ImportOutcome> RecogniseFirstArchive() {
+    archive_.SetFileName(first_);
+    archive_.SetArchiverType(kArchiverTypeLha);
+    if (!IsArchive(archive_)) return Refuse(texts::kNotAnArchive);
+    ListMembers(archive_, main_.ArchiveLst);
+    quoteInMembers_ = AnyQuote(main_.ArchiveLst);
+    main_.ArchiveLst.insert(main_.ArchiveLst.end(), 3, "");
+    const std::vector<std::string>& m = main_.ArchiveLst;
+    main_.ResetForImport();
+    main_.DataType = RecognizeDataType(m[0], m[1], m[2]);
+    report_.dataType = main_.DataType;
+    if (HoldsKd3Member(m[0], m[1], m[2])) return Refuse(texts::kKd3);
+    if (main_.DataType == 0) return Refuse(texts::kNotRecognised);
+    return std::nullopt;
+  }
+
+  // Step 13: the second archive of the special registrations, by the "TT"
+  // companion rule or else from the dialog.
+  std::optional<ImportOutcome> FetchSecondArchive() {
+    main_.WorkPath = first_;
+    std::string lastName = first_;
+    second_ = FindCompanionArchive(first_, lastName);
+    if (second_.empty()) {
+      const auto picked = ui_.OpenFile(
+          {texts::kSecondArchiveTitle, texts::kArchiveFilter, main_.LoadDlgInitialDir, lastName});
+      if (!picked) return ImportOutcome::Cancelled;
+      second_ = *picked;
+      main_.LoadDlgInitialDir = fs::path(second_).parent_path().string();
+    }
+    archive_.SetFileName(second_);
+    if (!IsArchive(archive_)) return Refuse(texts::kNotAnArchive);
+    ListMembers(archive_, main_.ArchiveLst);
+    quoteInMembers_ = quoteInMembers_ || AnyQuote(main_.ArchiveLst);
+    main_.ArchiveLst.push_back("");
+    if (!SameMemberName(main_.ArchiveLst[0], SecondArchiveHorseFile(main_.DataType))) {
+      return Refuse(texts::kNotSecondArchive);
+    }
+    return std::nullopt;
+  }
+
+  // Steps 14 to 22, under the wait window and in a private extraction folder
+  // that is removed whatever ends them.
+  void Convert() {
+    PrivateTempFolder temp(main_.TempDir);
+    WaitWindow wait(ui_);
+    Extract(temp.Path());
+    ReadRecordFiles(temp.Path());
+    fs::create_directory(report_.raceFolder);
+    WriteRaces();
+  }
+
+  // Step 15: every member of the archive now set (the second one for data
+  // types 3 and 6), then those of the first.
+  void Extract(const std::string& folder) {
+    archive_.Options().n = 1;
+    archive_.Options().x = 1;
+    archive_.ExtractFiles(nullptr, nullptr, folder, {nullptr});
+    if (!second_.empty()) {
+      archive_.SetFileName(main_.WorkPath);
+      archive_.ExtractFiles(nullptr, nullptr, folder, {nullptr});
+    }
+  }
+
+  // Steps 16 to 19: the record files read whole, then deleted.
+  void ReadRecordFiles(const std::string& folder) {
+    const DataTypeInfo& row = DataTypeRow(main_.DataType);
+    main_.WorkPath = folder + "/" + row.raceCardFile;
+    main_.DenText = ReadMemberFile(folder, row.raceCardFile);
+    main_.RaceCount = static_cast<int>(main_.DenText.size() / row.recordSize);
+    report_.raceCount = main_.RaceCount;
+    main_.WorkPath = folder + "/" + row.horseFile;
+    main_.UmaText = ReadMemberFile(folder, row.horseFile);
+    main_.UmaLength = static_cast<int>(main_.UmaText.size());
+    for (const char* name : {row.raceCardFile, row.horseFile, row.extraFile}) {
+      if (*name) DeleteMemberFile(folder, name);
+    }
+  }
+
+  // Step 21: one race file per race, steeplechases dropped; a taken name gets
+  // the next free number, never overwriting a file.
+  void WriteRaces() {
+    const RaceConverter converter = ConverterFor(main_.DataType);
+    for (int race = 1; race <= main_.RaceCount; ++race) {
+      main_.SaveLst.clear();
+      main_.SaveLst.push_back(CopyrightLine());
+      if (converter) converter(main_, race);
+      if (main_.SaveLst.size() > 3 && main_.SaveLst[3] == "障"_sj) continue;
+      const fs::path path = ChooseRaceFilePath(report_.raceFolder, main_.RaceFileName);
+      main_.WorkPath = path.string();
+      SaveRaceFile(main_.SaveLst, path);
+      ++report_.filesWritten;
+    }
+  }
+
+  Main& main_;
+  TArchiveFile& archive_;
+  ImportUi& ui_;
+  ImportReport& report_;
+  std::string first_;   // the picked archive
+  std::string second_;  // the second archive of data types 3 and 6
+  bool quoteInMembers_ = false;
+};
+
+}  // namespace
+
+void ImportArchive(Main& main, TArchiveFile& archive, ImportUi& ui, const ImportSettings& settings,
+                   ImportReport& report) {
+  report = ImportReport{};
+  report.outcome = Import(main, archive, ui, report).Run(settings);
+}
+
+ImportReport ImportArchive(Main& main, TArchiveFile& archive, ImportUi& ui,
+                           const ImportSettings& settings) {
+  ImportReport report;
+  ImportArchive(main, archive, ui, settings, report);
+  return report;
+}
+
+}  // namespace tamikaze

@@ -1,0 +1,85 @@
+#include "app/startup.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "app/folders.h"
+#include "app/screen_clamp.h"
+#include "app/settings_file.h"
+#include "app/temp_folder.h"
+
+namespace tamikaze {
+namespace fs = std::filesystem;
+namespace {
+
+bool IsFolder(const std::string& path) {
+  std::error_code ec;
+  return !path.empty() && fs::is_directory(path, ec);
+}
+
+// The temp folder: sub-folders left by crashed runs are removed; the folder
+// itself is made when missing (not by the read-only command line, whose
+// import makes it when it extracts).
+void PrepareTempDir(const Main& main, bool readOnly) {
+  if (IsFolder(main.TempDir)) {
+    RemoveUnheldTempFolders(main.TempDir);
+  } else if (!readOnly) {
+    fs::create_directories(main.TempDir);
+  }
+}
+
+void ApplySavedSettings(Main& main, const Environment& env, const SettingsValues& saved) {
+  const WindowPosition p = ClampToScreen({saved.left, saved.top}, kMainWindowWidth,
+                                         kMainWindowHeight, env.screenWidth, env.screenHeight);
+  main.Left = p.left;
+  main.Top = p.top;
+  main.TamikazeDir = saved.tamikazeDir;
+  main.OutputDir = saved.outputDir;
+  main.ReadDir = saved.readDir;
+}
+
+// First start: the Windows program's defaults, on the Wine C: drive when there is one.
+void ApplyFirstStartDefaults(Main& main, const Environment& env, bool readOnly) {
+  const std::string root = DriveRoot(env);
+  main.Left = 0;
+  main.Top = 0;
+  main.TamikazeDir = IsFolder(root + "Program Files (x86)") ? root + "Program Files (x86)/Tamikaze"
+                                                            : root + "Program Files/Tamikaze";
+  main.OutputDir = main.TamikazeDir + "/RaceFile";
+  if (!readOnly && !IsFolder(main.OutputDir) && IsFolder(main.TamikazeDir)) {
+    fs::create_directory(main.OutputDir);
+  }
+  main.ReadDir = main.DesktopDir;
+  if (!readOnly) SaveSettings(main, env);
+}
+
+// Folders that no longer exist are replaced in memory; the next save writes them.
+void ApplyFallbacks(Main& main, const Environment& env) {
+  if (!IsFolder(main.TamikazeDir)) main.TamikazeDir = DriveRoot(env);
+  if (!IsFolder(main.OutputDir)) main.OutputDir = main.DesktopDir;
+  if (!IsFolder(main.ReadDir)) main.ReadDir = main.DesktopDir;
+}
+
+}  // namespace
+
+void StartUp(Main& main, const Environment& env, bool readOnly) {
+  main.AppDir = env.exeDir;
+  main.DesktopDir = DesktopFolder(env);
+  main.TempDir = TempFolder(env);
+  PrepareTempDir(main, readOnly);
+  if (const auto saved = LoadSettingsFile(SettingsFilePath(env))) {
+    ApplySavedSettings(main, env, *saved);
+  } else {
+    ApplyFirstStartDefaults(main, env, readOnly);
+  }
+  ApplyFallbacks(main, env);
+  main.LoadDlgInitialDir = main.ReadDir;
+  main.LoadDlg2InitialDir = main.ReadDir;
+}
+
+void SaveSettings(Main& main, const Environment& env) {
+  const SettingsValues values{main.Left, main.Top, main.TamikazeDir, main.OutputDir, main.ReadDir};
+  WriteFileAtomically(SettingsFilePath(env), FormatSettings(values));
+}
+
+}  // namespace tamikaze

@@ -1,0 +1,91 @@
+#pragma once
+// Scratch folders, file helpers, a test environment and a scripted ImportUi
+// for the application shell's tests.
+
+#include <stdlib.h>
+
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "app/environment.h"
+#include "app/import_ui.h"
+
+namespace tamikaze::testing {
+
+namespace fs = std::filesystem;
+
+// A fresh folder of its own, removed with everything in it afterwards.
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    std::string pattern = (fs::temp_directory_path() / "tamikaze-app-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+    path_ = pattern;
+  }
+  ~ScratchFolder() {
+    std::error_code ec;
+    fs::remove_all(path_, ec);
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  const fs::path& Path() const { return path_; }
+  // A sub-folder, created.
+  fs::path Folder(const std::string& relative) const {
+    fs::create_directories(path_ / relative);
+    return path_ / relative;
+  }
+
+ private:
+  fs::path path_;
+};
+
+inline void WriteBytes(const fs::path& path, const std::string& bytes) {
+  fs::create_directories(path.parent_path());
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+  if (!out) throw std::runtime_error("cannot write " + path.string());
+}
+
+inline std::string ReadBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// A user whose home folder is `root`/home, nothing else set.
+inline Environment TestEnvironment(const fs::path& root) {
+  Environment env;
+  env.home = (root / "home").string();
+  fs::create_directories(env.home);
+  env.exeDir = (root / "bin").string();
+  return env;
+}
+
+// Answers the open dialogs from a script and records everything shown.
+class FakeImportUi : public ImportUi {
+ public:
+  std::deque<std::optional<std::string>> answers;  // one per dialog, in order
+  std::vector<OpenFileRequest> requests;
+  std::vector<std::string> messages;
+  int waitShown = 0;
+  int waitHidden = 0;
+
+  std::optional<std::string> OpenFile(const OpenFileRequest& request) override {
+    requests.push_back(request);
+    if (answers.empty()) return std::nullopt;
+    std::optional<std::string> answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  void Message(const std::string& text) override { messages.push_back(text); }
+  void ShowWait(const std::string&) override { ++waitShown; }
+  void HideWait() override { ++waitHidden; }
+};
+
+}  // namespace tamikaze::testing
