@@ -1,5 +1,7 @@
 // UnlhaCheckArchive: tells a sound LHA archive from anything else.
 
+#include <cstddef>
+
 #include "archive/unlha32/reader.h"
 #include "archive/unlha32/unlha32.h"
 
@@ -7,14 +9,16 @@ namespace tamikaze::unlha {
 namespace {
 
 // Reads every byte of the current member's data; any result other than
-// ARCHIVE_OK fails (a CRC error in a stored member is only a warning, which
-// archive_read_data also reports as a negative count).
+// ARCHIVE_OK fails (a CRC error in a stored member is only ARCHIVE_WARN). The
+// blocks are looked at in place, not copied.
 bool ReadWholeMember(archive* a) {
-  char buffer[16 * 1024];
+  const void* block = nullptr;
+  std::size_t size = 0;
+  la_int64_t offset = 0;
   for (;;) {
-    const la_ssize_t n = archive_read_data(a, buffer, sizeof buffer);
-    if (n == 0) return true;
-    if (n < 0) return false;
+    const int r = archive_read_data_block(a, &block, &size, &offset);
+    if (r == ARCHIVE_EOF) return true;
+    if (r != ARCHIVE_OK) return false;
   }
 }
 

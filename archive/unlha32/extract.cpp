@@ -59,16 +59,21 @@ bool Selected(const Command& command, const std::string& name) {
   });
 }
 
+// Writes the member's data blocks as libarchive hands them out (no copy);
+// false on any read result but ARCHIVE_OK, a CRC error included.
 bool WriteData(archive* a, int fd) {
-  char buffer[64 * 1024];
+  const void* block = nullptr;
+  std::size_t size = 0;
+  la_int64_t offset = 0;
   for (;;) {
-    const la_ssize_t n = archive_read_data(a, buffer, sizeof buffer);
-    if (n == 0) return true;
-    if (n < 0) return false;  // includes a CRC error, reported as a warning
-    for (la_ssize_t done = 0; done < n;) {
-      const ssize_t w = write(fd, buffer + done, static_cast<std::size_t>(n - done));
+    const int r = archive_read_data_block(a, &block, &size, &offset);
+    if (r == ARCHIVE_EOF) return true;
+    if (r != ARCHIVE_OK) return false;
+    const char* bytes = static_cast<const char*>(block);
+    for (std::size_t done = 0; done < size;) {
+      const ssize_t w = write(fd, bytes + done, size - done);
       if (w <= 0) return false;
-      done += w;
+      done += static_cast<std::size_t>(w);
     }
   }
 }
