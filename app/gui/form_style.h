@@ -1,0 +1,39 @@
+#pragma once
+// The look shared by the program's windows: green background, white text in
+// "ＭＳ Ｐゴシック" (with the Japanese fonts of a Linux desktop as fallbacks),
+// fixed sizes, and the placement rules relative to the main window.
+
+#include <QColor>
+#include <QFont>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+namespace tamikaze {
+
+inline const QColor kFormGreen{0x00, 0x80, 0x00};
+inline const QColor kFieldOlive{0x80, 0x80, 0x00};
+
+// The form font at `pixelSize` pixels high.
+QFont FormFont(int pixelSize, bool bold = false);
+
+// Green background with white text (labels); read-only fields olive with
+// white text; buttons keep the desktop's look.
+void PaintForm(QWidget& widget);
+
+// Fixes a top-level window to the client size `width` x `height`.
+void FixClientSize(QWidget& window, int width, int height);
+
+// The top-left corner that centres a window of (frame) size `own` on the main
+// window's frame `main`: main left + main width div 2 - own width div 2, the
+// same for the top (division rounding towards zero).
+QPoint CentredOn(const QRect& main, const QSize& own);
+
+// Moves `window` so it is centred on `mainWindow`, or puts its top-left corner
+// on the main window's top-left corner.
+void CentreOnMainWindow(QWidget& window, const QWidget& mainWindow);
+void PutOnMainWindowCorner(QWidget& window, const QWidget& mainWindow);
+
+}  // namespace tamikaze

@@ -1,0 +1,65 @@
+#include "app/gui/gui_import_ui.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+#include "app/gui/wait_form.h"
+
+namespace tamikaze {
+
+QString QtNameFilter(const std::string& filter) {
+  const QStringList parts = QString::fromStdString(filter).split('|');
+  QStringList entries;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    entries.push_back(parts[i] + QStringLiteral(" (") + parts[i + 1] + QStringLiteral(")"));
+  }
+  return entries.join(QStringLiteral(";;"));
+}
+
+void ShowMessage(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("TamikazeNetData"), text, QMessageBox::Ok,
+                  parent);
+  box.exec();
+}
+
+GuiImportUi::GuiImportUi(QWidget* mainWindow) : mainWindow_(mainWindow) {}
+
+GuiImportUi::~GuiImportUi() = default;
+
+std::optional<std::string> GuiImportUi::OpenFile(const OpenFileRequest& request) {
+  QFileDialog dialog(mainWindow_, QString::fromStdString(request.title),
+                     QString::fromStdString(request.initialFolder));
+  dialog.setObjectName(QStringLiteral("LoadDlg"));
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setNameFilter(QtNameFilter(request.filter));
+  dialog.setOption(QFileDialog::HideNameFilterDetails);
+  if (!request.fileName.empty()) dialog.selectFile(QString::fromStdString(request.fileName));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().first().toStdString();
+}
+
+void GuiImportUi::Message(const std::string& text) {
+  ShowMessage(mainWindow_, QString::fromStdString(text));
+}
+
+void GuiImportUi::ShowWait(const std::string& message) {
+  waitForm_ = std::make_unique<TWaitForm>(mainWindow_);
+  waitForm_->SetMessage(QString::fromStdString(message));
+  waitForm_->ShowNow();
+}
+
+// The window is released at once; its destructor gives the cursor back.
+void GuiImportUi::HideWait() {
+  if (!waitForm_) return;
+  waitForm_->hide();
+  waitForm_.reset();
+  if (mainWindow_ != nullptr) mainWindow_->repaint();
+}
+
+void GuiImportUi::Repaint() {
+  if (mainWindow_ != nullptr) mainWindow_->repaint();
+}
+
+}  // namespace tamikaze

@@ -1,0 +1,38 @@
+#pragma once
+// The import's dialogs, message boxes and wait window as the main window
+// shows them.
+
+#include <QString>
+#include <memory>
+
+#include "app/import_ui.h"
+
+class QWidget;
+
+namespace tamikaze {
+
+class TWaitForm;
+
+// "説明|*.lzh|説明2|*.txt" -> "説明 (*.lzh);;説明2 (*.txt)".
+QString QtNameFilter(const std::string& filter);
+
+// A modal message box with the application's title and an OK button.
+void ShowMessage(QWidget* parent, const QString& text);
+
+class GuiImportUi : public ImportUi {
+ public:
+  explicit GuiImportUi(QWidget* mainWindow);
+  ~GuiImportUi() override;
+
+  std::optional<std::string> OpenFile(const OpenFileRequest& request) override;
+  void Message(const std::string& text) override;
+  void ShowWait(const std::string& message) override;
+  void HideWait() override;
+  void Repaint() override;
+
+ private:
+  QWidget* mainWindow_;
+  std::unique_ptr<TWaitForm> waitForm_;
+};
+
+}  // namespace tamikaze

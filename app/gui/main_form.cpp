@@ -1,0 +1,219 @@
+#include "app/gui/main_form.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QUrl>
+#include <cstdlib>
+
+#include "app/activation.h"
+#include "app/gui/form_style.h"
+#include "app/gui/print_form.h"
+#include "app/gui/text_form.h"
+#include "app/help_texts.h"
+#include "app/startup.h"
+#include "archive/archive_file.h"
+#include "archive/library_location.h"
+
+namespace tamikaze {
+
+namespace {
+
+struct FolderRow {
+  const char* caption;
+  const char* edit;
+  const char* henkouBtn;
+  const char* hyoBtn;
+  void (TMainForm::*henkou)();
+  void (TMainForm::*hyo)();
+};
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, const QRect& rect,
+                        bool bold = false) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setGeometry(rect);
+  if (bold) button->setFont(FormFont(15, true));
+  return button;
+}
+
+}  // namespace
+
+TMainForm::TMainForm(Main& main, Environment env)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                               Qt::WindowCloseButtonHint),
+      main_(main),
+      env_(std::move(env)),
+      openDocument_([](const std::string& path) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+      }) {
+  if (const char* path = std::getenv("PATH")) pathEnv_ = path;
+  setObjectName(QStringLiteral("MainForm"));
+  setWindowTitle(QStringLiteral("TamikazeNetData"));
+  setFont(FormFont(15));
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("ClientArea"));
+  client->setFixedSize(kMainWindowWidth, kMainWindowHeight);
+  PaintForm(*client);
+  setCentralWidget(client);
+  BuildButtons(client);
+  BuildFolderRows(client);
+  BuildMenu();
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  layout()->activate();
+  textForm_ = std::make_unique<TTextForm>(this);
+  FormCreate();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::SetDocumentOpener(std::function<void(const std::string&)> opener) {
+  openDocument_ = std::move(opener);
+}
+
+// The three buttons are made first so that "データの読込＆変換" leads the tab order.
+void TMainForm::BuildButtons(QWidget* client) {
+  auto* load =
+      MakeButton(client, "LoadBtn", QStringLiteral("データの読込＆変換"), {10, 170, 190, 40}, true);
+  auto* launch = MakeButton(client, "TamikazeBtn", QStringLiteral("Tamikazeを起動して終了"),
+                            {206, 170, 190, 40}, true);
+  auto* quit = MakeButton(client, "ShuryouBtn", QStringLiteral("終了"), {402, 170, 73, 40});
+  connect(load, &QPushButton::clicked, this, &TMainForm::LoadBtnClick);
+  connect(launch, &QPushButton::clicked, this, &TMainForm::TamikazeBtnClick);
+  connect(quit, &QPushButton::clicked, this, &TMainForm::ShuryouBtnClick);
+  load->setFocus();
+}
+
+void TMainForm::BuildFolderRows(QWidget* client) {
+  static const FolderRow rows[] = {
+      {"「Tamikaze」のインストールされている場所", "TamikazeEdit", "TamikazeHenkouBtn",
+       "TamikazeHyoByn", &TMainForm::TamikazeHenkouBtnClick, &TMainForm::TamikazeHyoBynClick},
+      {"レースファイルを展開する場所", "OutputEdit", "OutputHenkouBtn", "OutputHyoBtn",
+       &TMainForm::OutputHenkouBtnClick, &TMainForm::OutputHyoBtnClick},
+      {"「JRA-VANデータor競馬道データ」のある場所", "ReadEdit", "ReadHenkouBtn", "ReadHyoBtn",
+       &TMainForm::ReadHenkouBtnClick, &TMainForm::ReadHyoBtnClick},
+  };
+  QLineEdit** edits[] = {&TamikazeEdit, &OutputEdit, &ReadEdit};
+  for (int i = 0; i < 3; ++i) {
+    const FolderRow& row = rows[i];
+    const int top = 8 + 52 * i;
+    auto* caption = new QLabel(QString::fromUtf8(row.caption), client);
+    caption->setGeometry(10, top, 330, 20);
+    auto* edit = new QLineEdit(client);
+    edit->setObjectName(QString::fromLatin1(row.edit));
+    edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::NoFocus);
+    edit->setGeometry(10, top + 21, 325, 24);
+    *edits[i] = edit;
+    auto* henkou =
+        MakeButton(client, row.henkouBtn, QStringLiteral("変更"), {341, top + 20, 64, 26});
+    auto* hyo = MakeButton(client, row.hyoBtn, QStringLiteral("標準"), {411, top + 20, 64, 26});
+    connect(henkou, &QPushButton::clicked, this, row.henkou);
+    connect(hyo, &QPushButton::clicked, this, row.hyo);
+  }
+}
+
+void TMainForm::BuildMenu() {
+  QMenuBar* bar = menuBar();
+  auto item = [this](QWidget* menu, const char* name, const QString& caption,
+                     void (TMainForm::*handler)()) {
+    auto* action = new QAction(caption, this);
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, handler);
+    menu->addAction(action);
+    return action;
+  };
+  auto menu = [this, bar](const char* name, const QString& caption) {
+    auto* m = new QMenu(caption, this);
+    m->setObjectName(QString::fromLatin1(name));
+    bar->addMenu(m);
+    return m;
+  };
+  item(bar, "HajimeteMnu", QStringLiteral("初めて使う方"), &TMainForm::HajimeteMnuClick);
+  QMenu* help = menu("HelpMnu", QStringLiteral("ヘルプ"));
+  item(help, "HintMnu", QStringLiteral("使いこなすためのヒント"), &TMainForm::HintMnuClick);
+  item(help, "Jravan", QStringLiteral("JRA-VANの使い方"), &TMainForm::JravanClick);
+  item(help, "Keibadou", QStringLiteral("競馬道OnLineの使い方"), &TMainForm::KeibadouClick);
+  item(help, "N3", QStringLiteral("馬券の買い方について"), &TMainForm::N3Click);
+  QMenu* quit = menu("ShuryouMnu", QStringLiteral("終了"));
+  item(quit, "Exit2", QStringLiteral("終了"), &TMainForm::Exit2Click);
+  QMenu* notice = menu("OshiraseMnu", QStringLiteral("お知らせ"));
+  item(notice, "About1", QStringLiteral("バージョン情報"), &TMainForm::About1Click);
+  QMenu* omake = menu("OmakeMnu", QStringLiteral("おまけ"));
+  item(omake, "OmakeHelpMenu", QStringLiteral("おまけの説明（必ずお読みください）"),
+       &TMainForm::OmakeHelpMenuClick);
+}
+
+void TMainForm::FormCreate() {
+  StartUp(main_, env_);
+  move(main_.Left, main_.Top);
+  ShowFolders();
+}
+
+void TMainForm::ShowFolders() {
+  TamikazeEdit->setText(QString::fromStdString(main_.TamikazeDir));
+  OutputEdit->setText(QString::fromStdString(main_.OutputDir));
+  ReadEdit->setText(QString::fromStdString(main_.ReadDir));
+}
+
+bool TMainForm::event(QEvent* e) {
+  const bool handled = QMainWindow::event(e);
+  if (e->type() == QEvent::WindowActivate) {
+    try {
+      FormActivate();
+    } catch (const std::exception& error) {
+      // A library that is there but cannot be loaded: nothing can be
+      // imported, so the program says why and ends.
+      closing_ = true;
+      ShowError(error);
+      close();
+    }
+  }
+  return handled;
+}
+
+void TMainForm::FormActivate() {
+  if (closing_) return;
+  update();
+  const std::string library = ArchiverLibraryPath(main_.AppDir);
+  if (library.empty()) {
+    closing_ = true;
+    const auto& notice = MissingLibraryNotice();
+    for (std::size_t k = 0; k < notice.size(); ++k) main_.PrintLines[k + 1] = notice[k];
+    ShowPrintForm(main_, this, static_cast<int>(notice.size()));
+    openDocument_(DataFilePath(main_.AppDir, "Readme.txt"));
+    close();
+    return;
+  }
+  if (!archive_) archive_ = std::make_unique<TArchiveFile>(library);
+  PrepareArchive(*archive_);
+}
+
+void TMainForm::closeEvent(QCloseEvent* e) {
+  FormCloseQuery();
+  e->accept();
+}
+
+// Closing is always allowed; a settings file that cannot be written is said,
+// and the window closes all the same.
+void TMainForm::FormCloseQuery() {
+  closing_ = true;
+  main_.Left = x();
+  main_.Top = y();
+  try {
+    SaveSettings(main_, env_);
+  } catch (const std::exception& error) {
+    ShowError(error);
+  }
+  archive_.reset();
+  textForm_->hide();
+}
+
+}  // namespace tamikaze

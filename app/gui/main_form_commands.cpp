@@ -1,0 +1,131 @@
+// The commands of the main window's buttons and menu items.
+
+#include <QMessageBox>
+
+#include "app/folder_commands.h"
+#include "app/gui/gui_folder_ui.h"
+#include "app/gui/gui_import_ui.h"
+#include "app/gui/main_form.h"
+#include "app/gui/print_form.h"
+#include "app/gui/text_form.h"
+#include "app/help_texts.h"
+#include "app/import_driver.h"
+#include "app/launch.h"
+#include "racefile/blocks.h"
+#include "text/cp932.h"
+
+#ifndef TAMIKAZE_VERSION
+#define TAMIKAZE_VERSION "0"
+#endif
+
+namespace tamikaze {
+
+void TMainForm::ShowError(const std::exception& error) {
+  QMessageBox box(QMessageBox::Critical, QStringLiteral("TamikazeNetData"),
+                  QString::fromStdString(error.what()), QMessageBox::Ok, this);
+  box.exec();
+}
+
+// An error that ends the import after the wait window was shown is shown in a
+// modal box; the wait window and the cursor are given back first.
+void TMainForm::LoadBtnClick() {
+  GuiImportUi ui(this);
+  try {
+    if (!archive_) FormActivate();
+    if (archive_) ImportArchive(main_, *archive_, ui);
+  } catch (const std::exception& error) {
+    ui.HideWait();
+    ShowError(error);
+  }
+}
+
+void TMainForm::TamikazeBtnClick() {
+  switch (LaunchTamikaze(main_.TamikazeDir, pathEnv_)) {
+    case LaunchOutcome::Started:
+      close();
+      break;
+    case LaunchOutcome::Missing:
+      ShowMessage(this, QString::fromUtf8(kTamikazeExeMissing));
+      break;
+    case LaunchOutcome::CannotStart:
+      ShowMessage(this, QString::fromUtf8(kTamikazeCannotStart));
+      break;
+  }
+}
+
+void TMainForm::ShuryouBtnClick() {
+  close();
+}
+void TMainForm::Exit2Click() {
+  close();
+}
+
+// A folder that cannot be created is said in a box; what changed before stays.
+template <typename Command>
+void TMainForm::RunFolderCommand(Command command) {
+  GuiFolderUi ui(this, [this] { ShowFolders(); });
+  try {
+    command(ui);
+  } catch (const std::exception& error) {
+    ShowError(error);
+  }
+  ShowFolders();
+}
+
+void TMainForm::TamikazeHenkouBtnClick() {
+  RunFolderCommand([this](FolderUi& ui) { ChangeTamikazeDir(main_, ui); });
+}
+void TMainForm::OutputHenkouBtnClick() {
+  RunFolderCommand([this](FolderUi& ui) { ChangeOutputDir(main_, ui); });
+}
+void TMainForm::ReadHenkouBtnClick() {
+  RunFolderCommand([this](FolderUi& ui) { ChangeReadDir(main_, ui); });
+}
+void TMainForm::TamikazeHyoBynClick() {
+  RunFolderCommand([this](FolderUi& ui) { ResetTamikazeDir(main_, env_, ui); });
+}
+void TMainForm::OutputHyoBtnClick() {
+  RunFolderCommand([this](FolderUi& ui) { ResetOutputDir(main_, ui); });
+}
+void TMainForm::ReadHyoBtnClick() {
+  RunFolderCommand([this](FolderUi& ui) { ResetReadDir(main_, ui); });
+}
+
+// A help file that cannot be read is said in a box, and the viewer stays as
+// it was.
+void TMainForm::ShowHelp(const char* menuItem) {
+  try {
+    const std::string text = LoadHelpText(HelpFilePath(main_.AppDir, HelpItemOf(menuItem)));
+    textForm_->ShowText(QString::fromStdString(Cp932ToUtf8(text)));
+  } catch (const std::exception& error) {
+    ShowError(error);
+  }
+}
+
+void TMainForm::HajimeteMnuClick() {
+  ShowHelp("HajimeteMnu");
+}
+void TMainForm::HintMnuClick() {
+  ShowHelp("HintMnu");
+}
+void TMainForm::JravanClick() {
+  ShowHelp("Jravan");
+}
+void TMainForm::KeibadouClick() {
+  ShowHelp("Keibadou");
+}
+void TMainForm::N3Click() {
+  ShowHelp("N3");
+}
+void TMainForm::OmakeHelpMenuClick() {
+  ShowHelp("OmakeHelpMenu");
+}
+
+void TMainForm::About1Click() {
+  main_.PrintLines[1] = "TamikazeNetData";
+  main_.PrintLines[2] = std::string("バージョン ") + TAMIKAZE_VERSION;
+  main_.PrintLines[3] = Cp932ToUtf8(CopyrightLine());
+  ShowPrintForm(main_, this, 3);
+}
+
+}  // namespace tamikaze

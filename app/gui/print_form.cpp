@@ -1,0 +1,54 @@
+#include "app/gui/print_form.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <algorithm>
+
+#include "app/gui/form_style.h"
+#include "app/main_state.h"
+
+namespace tamikaze {
+
+TPrintForm::TPrintForm(const std::array<std::string, 9>& lines, int lineCount, QWidget* mainWindow)
+    : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowCloseButtonHint) {
+  setObjectName(QStringLiteral("PrintForm"));
+  setWindowTitle(QStringLiteral("TamikazeNetData"));
+  setFont(FormFont(15));
+  PaintForm(*this);
+  const int n = std::clamp(lineCount, 1, kPrintFormMaxLines);
+  for (int k = 1; k <= kPrintFormMaxLines; ++k) {
+    auto* label = new QLabel(this);
+    label->setObjectName(QStringLiteral("M%1Lbl").arg(k));
+    label->setFont(FormFont(16, true));
+    label->setGeometry(20, 13 + 24 * (k - 1), kPrintFormWidth - 24, 20);
+    if (k <= n) label->setText(QString::fromStdString(lines[k]));
+    labels_[k - 1] = label;
+  }
+  TojiruBtn = new QPushButton(QStringLiteral("閉じる"), this);
+  TojiruBtn->setObjectName(QStringLiteral("TojiruBtn"));
+  TojiruBtn->setGeometry((kPrintFormWidth - 75) / 2, PrintFormButtonTop(n), 75, 25);
+  TojiruBtn->setDefault(true);
+  connect(TojiruBtn, &QPushButton::clicked, this, &TPrintForm::TojiruBtnClick);
+  FixClientSize(*this, kPrintFormWidth, PrintFormClientHeight(n));
+  if (mainWindow != nullptr) CentreOnMainWindow(*this, *mainWindow);
+}
+
+// Esc rejects the dialog, as "閉じる" (the Cancel button) does.
+void TPrintForm::TojiruBtnClick() {
+  reject();
+}
+
+bool TPrintForm::event(QEvent* e) {
+  if (e->type() == QEvent::WindowActivate) update();
+  return QDialog::event(e);
+}
+
+void ShowPrintForm(Main& main, QWidget* mainWindow, int lineCount) {
+  main.PrintMode = lineCount;
+  TPrintForm form(main.PrintLines, lineCount, mainWindow);
+  form.exec();
+}
+
+}  // namespace tamikaze

@@ -1,0 +1,53 @@
+#include "app/gui/text_form.h"
+
+#include <QEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "app/gui/form_style.h"
+
+namespace tamikaze {
+
+// A window of its own (no parent), so it stands beside the main window
+// instead of on top of it.
+TTextForm::TTextForm(QWidget* mainWindow)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint),
+      mainWindow_(mainWindow) {
+  setObjectName(QStringLiteral("TextForm"));
+  setWindowTitle(QStringLiteral("TamikazeNetData"));
+  setFont(FormFont(13));
+  PaintForm(*this);
+  TextMemo = new QPlainTextEdit(this);
+  TextMemo->setObjectName(QStringLiteral("TextMemo"));
+  TextMemo->setReadOnly(true);
+  TextMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  TextMemo->setGeometry(8, 8, 522, 357);
+  QPalette memo = TextMemo->palette();
+  memo.setColor(QPalette::Base, kFormGreen);
+  TextMemo->setPalette(memo);
+  TojiruBtn = new QPushButton(QStringLiteral("閉じる"), this);
+  TojiruBtn->setObjectName(QStringLiteral("TojiruBtn"));
+  TojiruBtn->setGeometry((538 - 90) / 2, 373, 90, 28);
+  connect(TojiruBtn, &QPushButton::clicked, this, &TTextForm::TojiruBtnClick);
+  FixClientSize(*this, 538, 409);
+}
+
+void TTextForm::ShowText(const QString& text) {
+  TextMemo->setPlainText(text);
+  if (mainWindow_ != nullptr) PutOnMainWindowCorner(*this, *mainWindow_);
+  show();
+  raise();
+  activateWindow();
+}
+
+void TTextForm::TojiruBtnClick() {
+  hide();
+}
+
+bool TTextForm::event(QEvent* e) {
+  if (e->type() == QEvent::WindowActivate) update();
+  return QWidget::event(e);
+}
+
+}  // namespace tamikaze

@@ -1,0 +1,108 @@
+#include "app/launch.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <sstream>
+#include <system_error>
+
+#include "app/folder_commands.h"
+
+namespace tamikaze {
+namespace fs = std::filesystem;
+
+namespace {
+
+bool IsExecutableFile(const std::string& path) {
+  std::error_code ec;
+  return fs::is_regular_file(fs::u8path(path), ec) && access(path.c_str(), X_OK) == 0;
+}
+
+// In the grandchild: enter the folder and run the program; on failure report
+// errno through `reportFd` (closed on a successful exec).
+[[noreturn]] void ExecInFolder(char* const argv[], const char* workDir, int reportFd) {
+  int error = 0;
+  if (chdir(workDir) != 0) {
+    error = errno;
+  } else {
+    execv(argv[0], argv);
+    error = errno;
+  }
+  ssize_t written = write(reportFd, &error, sizeof error);
+  (void)written;
+  _exit(127);
+}
+
+}  // namespace
+
+std::string FindOnPath(const std::string& name, const std::string& pathEnv) {
+  std::istringstream folders(pathEnv);
+  std::string folder;
+  while (std::getline(folders, folder, ':')) {
+    if (folder.empty()) continue;
+    const std::string candidate = JoinFolder(folder, name);
+    // Absolute, since the program runs in another working folder.
+    if (IsExecutableFile(candidate)) return fs::absolute(fs::u8path(candidate)).u8string();
+  }
+  return "";
+}
+
+std::vector<std::string> TamikazeCommand(const std::string& exePath, const std::string& pathEnv) {
+  const std::string wine = FindOnPath("wine", pathEnv);
+  if (!wine.empty()) return {wine, exePath};
+  if (IsExecutableFile(exePath)) return {exePath};
+  return {};
+}
+
+bool StartDetached(const std::vector<std::string>& argv, const std::string& workDir) {
+  if (argv.empty()) return false;
+  // Everything the child needs is prepared before fork: after it, only
+  // async-signal-safe calls are made.
+  std::vector<char*> args;
+  for (const auto& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
+  args.push_back(nullptr);
+
+  int report[2];
+  if (pipe2(report, O_CLOEXEC) != 0) return false;
+  const pid_t child = fork();
+  if (child < 0) {
+    close(report[0]);
+    close(report[1]);
+    return false;
+  }
+  if (child == 0) {
+    // The intermediate child starts a new session and leaves at once, so the
+    // program is adopted by init and never becomes our zombie.
+    close(report[0]);
+    setsid();
+    const pid_t grandchild = fork();
+    if (grandchild == 0) ExecInFolder(args.data(), workDir.c_str(), report[1]);
+    _exit(grandchild < 0 ? 1 : 0);
+  }
+  close(report[1]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  int error = 0;
+  ssize_t got;
+  do {
+    got = read(report[0], &error, sizeof error);
+  } while (got < 0 && errno == EINTR);
+  close(report[0]);
+  const bool forked = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  return forked && got == 0;
+}
+
+LaunchOutcome LaunchTamikaze(const std::string& tamikazeDir, const std::string& pathEnv) {
+  std::error_code ec;
+  const std::string exePath =
+      fs::absolute(fs::u8path(JoinFolder(tamikazeDir, "Tamikaze.exe")), ec).u8string();
+  if (!fs::is_regular_file(fs::u8path(exePath), ec)) return LaunchOutcome::Missing;
+  const auto command = TamikazeCommand(exePath, pathEnv);
+  if (command.empty() || !StartDetached(command, tamikazeDir)) return LaunchOutcome::CannotStart;
+  return LaunchOutcome::Started;
+}
+
+}  // namespace tamikaze

@@ -1,0 +1,40 @@
+#pragma once
+// Starting the analysis program Tamikaze.exe from its folder: through Wine when
+// `wine` is on PATH, else directly when the file itself is executable. The
+// window's position and size cannot be passed through Wine and are dropped.
+
+#include <string>
+#include <vector>
+
+namespace tamikaze {
+
+inline constexpr const char* kTamikazeExeMissing =
+    "「Tamikaze."
+    "exe」がみつかりません。「Tamikaze」のインストールしてある場所を、設定し直して下さい。";
+inline constexpr const char* kTamikazeCannotStart =
+    "「Tamikaze.exe」を起動できませんでした。Wine "
+    "をインストールするか、「Tamikaze.exe」を実行できるようにして下さい。";
+
+enum class LaunchOutcome {
+  Started,      // the process runs on its own; the program may close
+  Missing,      // no Tamikaze.exe in the folder (kTamikazeExeMissing)
+  CannotStart,  // neither Wine nor an executable file (kTamikazeCannotStart)
+};
+
+// The full path of `name` in the first folder of `pathEnv` (a PATH value) that
+// holds it as an executable file, or "".
+std::string FindOnPath(const std::string& name, const std::string& pathEnv);
+
+// The command line that starts `exePath`: {wine, exePath} when `wine` is on
+// `pathEnv`, else {exePath} when it is executable, else empty.
+std::vector<std::string> TamikazeCommand(const std::string& exePath, const std::string& pathEnv);
+
+// Runs `argv` as a detached process (it outlives this one and is never
+// waited for) in `workDir`. False when it could not be executed.
+bool StartDetached(const std::vector<std::string>& argv, const std::string& workDir);
+
+// TamikazeBtnClick's launch: `tamikazeDir` + "/Tamikaze.exe" started detached
+// with `tamikazeDir` as working folder.
+LaunchOutcome LaunchTamikaze(const std::string& tamikazeDir, const std::string& pathEnv);
+
+}  // namespace tamikaze
