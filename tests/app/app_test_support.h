@@ -1,5 +1,5 @@
 #pragma once
-// Scratch folders, file helpers, a test environment and a scripted ImportUi
+// Scratch folders, file helpers and a scripted ImportUi
 // for the application shell's tests.
 
 #include <stdlib.h>
@@ -13,12 +13,24 @@
 #include <string>
 #include <vector>
 
-#include "app/environment.h"
 #include "app/import_ui.h"
+#include "tests/support/lh0_writer.h"
 
 namespace tamikaze::testing {
 
 namespace fs = std::filesystem;
+
+inline void WriteBytes(const fs::path& path, const std::string& bytes) {
+  fs::create_directories(path.parent_path());
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+  if (!out) throw std::runtime_error("cannot write " + path.string());
+}
+
+inline std::string ReadBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 // A fresh folder of its own, removed with everything in it afterwards.
 class ScratchFolder {
@@ -41,31 +53,15 @@ class ScratchFolder {
     fs::create_directories(path_ / relative);
     return path_ / relative;
   }
+  // An archive of stored members at archives/`name`.
+  std::string Archive(const std::string& name, const std::vector<Lh0Member>& members) const {
+    WriteBytes(path_ / "archives" / name, MakeLh0Archive(members));
+    return (path_ / "archives" / name).string();
+  }
 
  private:
   fs::path path_;
 };
-
-inline void WriteBytes(const fs::path& path, const std::string& bytes) {
-  fs::create_directories(path.parent_path());
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-  if (!out) throw std::runtime_error("cannot write " + path.string());
-}
-
-inline std::string ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// A user whose home folder is `root`/home, nothing else set.
-inline Environment TestEnvironment(const fs::path& root) {
-  Environment env;
-  env.home = (root / "home").string();
-  fs::create_directories(env.home);
-  env.exeDir = (root / "bin").string();
-  return env;
-}
 
 // Answers the open dialogs from a script and records everything shown.
 class FakeImportUi : public ImportUi {

@@ -10,7 +10,6 @@
 #include "app/import_texts.h"
 #include "tests/app/app_test_support.h"
 #include "tests/convert/jra_current_records.h"
-#include "tests/support/lh0_writer.h"
 
 namespace tamikaze {
 namespace {
@@ -58,13 +57,6 @@ class CommandLineTest : public ::testing::Test {
     return (dir / name).string();
   }
 
-  std::string Lh0Archive(const std::string& name, const std::vector<testing::Lh0Member>& files) {
-    const fs::path path = scratch_.Path() / "archives" / name;
-    fs::create_directories(path.parent_path());
-    testing::WriteLh0Archive(path, files);
-    return path.string();
-  }
-
   std::string Out() const { return (scratch_.Path() / "out").string(); }
 
   testing::ScratchFolder scratch_;
@@ -98,7 +90,7 @@ TEST_F(CommandLineTest, ImportsEachArchiveAndExitsWithTheWorstOutcome) {
   const std::string good = JlhaArchive(
       "JV0101.lzh",
       {{"JRACDEN1.DAT", CurrentRace().Str() + CurrentRace().Str()}, {"JRACUMAJ.DAT", ""}});
-  const std::string unknown = Lh0Archive("misc.lzh", {{"README.TXT", "x"}});
+  const std::string unknown = scratch_.Archive("misc.lzh", {{"README.TXT", "x"}});
   RunResult r = Run({"import", "-o", Out(), good, unknown});
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out,
@@ -107,7 +99,7 @@ TEST_F(CommandLineTest, ImportsEachArchiveAndExitsWithTheWorstOutcome) {
   EXPECT_EQ(std::distance(fs::directory_iterator(Out()), fs::directory_iterator()), 1);
 
   // The same archive again is refused; a conversion error is worse.
-  const std::string bad = Lh0Archive(
+  const std::string bad = scratch_.Archive(
       "bad.lzh", {{"JRACDEN1.DAT", CurrentRace().Put(325, "X1").Str()}, {"JRACUMAJ.DAT", ""}});
   r = Run({"import", "-o", Out(), bad, good});
   EXPECT_EQ(r.status, 3);
@@ -124,15 +116,14 @@ TEST_F(CommandLineTest, OutputFolderFromTheSettingsWhichStayUntouched) {
   const fs::path ini = scratch_.Path() / "config/TamikazeNetData/Tamnet.ini";
   const std::string settings = "0\r\n0\r\n/nowhere\r\n" + races.string() + "\r\n/nowhere\r\n";
   testing::WriteBytes(ini, settings);
-  const std::string path = Lh0Archive(
+  const std::string path = scratch_.Archive(
       "JV0102.lzh",
       {{"JRA#UMAJ.DAT", ""}, {"JRA#DEN1.DAT", std::string(600, '0')}, {"JRA#DEN1.TXT", ""}});
   const RunResult r = Run({"import", path});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, Line(path, 1, 1, 1, races.string() + "/JV0102S"));
   EXPECT_EQ(testing::ReadBytes(ini), settings);
-
-  // A missing -o folder refuses with the import's own message.
+  // A missing -o folder is not made: the import refuses.
   const RunResult missing = Run({"import", "-o", Out(), path});
   EXPECT_EQ(missing.status, 1);
   EXPECT_EQ(missing.err, std::string(texts::kNoOutputDir) + "\n");
@@ -141,7 +132,7 @@ TEST_F(CommandLineTest, OutputFolderFromTheSettingsWhichStayUntouched) {
 TEST_F(CommandLineTest, SecondArchiveByTheTtRuleOrFromTheOption) {
   fs::create_directories(Out());
   const std::string tour = std::string(2992, '0');
-  const std::string first = Lh0Archive("TT100101.lzh", {{"JRA#TOUR.DAT", tour}});
+  const std::string first = scratch_.Archive("TT100101.lzh", {{"JRA#TOUR.DAT", tour}});
   RunResult r = Run({"import", "-o", Out(), first});
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.err, std::string(kNoSecondArchive) + "\n");

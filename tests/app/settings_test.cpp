@@ -20,48 +20,30 @@ using testing::WriteBytes;
 namespace fs = std::filesystem;
 
 TEST(ClampToScreenTest, KeepsTheMainWindowOnTheScreen) {
-  struct Case {
-    WindowPosition saved;
-    WindowPosition expected;
+  // {saved left, saved top, left, top} for a 485 x 222 window on a 1920 x 1080 screen.
+  const int cases[][4] = {
+      {5000, 0, 1920 - 485, 0}, {-40, 10, 0, 10},       {100, 2000, 100, 1080 - 222},
+      {10, -5, 10, 0},          {1435, 858, 1435, 858}, {INT_MAX, INT_MIN, 1435, 0},
   };
-  const Case cases[] = {
-      {{5000, 0}, {1920 - 485, 0}},  // right edge pulled to the screen's
-      {{-40, 10}, {0, 10}},          // negative left becomes 0
-      {{100, 2000}, {100, 1080 - 222}},
-      {{10, -5}, {10, 0}},
-      {{1435, 858}, {1435, 858}},       // touching both edges already
-      {{INT_MAX, INT_MIN}, {1435, 0}},  // no overflow on absurd values
-  };
-  for (const Case& c : cases) {
-    const WindowPosition p = ClampToScreen(c.saved, 485, 222, 1920, 1080);
-    EXPECT_EQ(p.left, c.expected.left) << c.saved.left;
-    EXPECT_EQ(p.top, c.expected.top) << c.saved.top;
+  for (const auto& c : cases) {
+    const WindowPosition p = ClampToScreen({c[0], c[1]}, 485, 222, 1920, 1080);
+    EXPECT_EQ(std::make_pair(p.left, p.top), std::make_pair(c[2], c[3])) << c[0] << "," << c[1];
   }
   // A window wider than the screen keeps its left edge visible.
   EXPECT_EQ(ClampToScreen({300, 0}, 485, 222, 400, 1080).left, 0);
 }
 
 TEST(ParseSettingsTest, UnusableFilesAreTreatedAsMissing) {
-  struct Case {
-    const char* content;
-    bool usable;
-  };
-  const Case cases[] = {
-      {"10\r\n20\r\n/a\r\n/b\r\n/c\r\n", true},
-      {"10\n20\n/a\n/b\n/c", true},  // LF only, no final line end
-      {" -40\r\n+7\r\n/a\r\n/b\r\n/c\r\nextra\r\n", true},
-      {"10\r\n20\r\n/a\r\n/b\r\n", false},  // four lines
-      {"", false},
-      {"left\r\n20\r\n/a\r\n/b\r\n/c\r\n", false},
-      {"10\r\n\r\n/a\r\n/b\r\n/c\r\n", false},
-      {"10\r\n2 0\r\n/a\r\n/b\r\n/c\r\n", false},
-      {"10x\r\n20\r\n/a\r\n/b\r\n/c\r\n", false},
-      {"99999999999\r\n20\r\n/a\r\n/b\r\n/c\r\n", false},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(ParseSettings(c.content).has_value(), c.usable) << c.content;
+  for (const char* usable : {"10\r\n20\r\n/a\r\n/b\r\n/c\r\n", "10\n20\n/a\n/b\n/c"}) {
+    EXPECT_TRUE(ParseSettings(usable)) << usable;
   }
-  const auto values = ParseSettings(" -40\r\n+7\r\n/a b\r\n/b\r\n/c\r\n");
+  for (const char* unusable :
+       {"10\r\n20\r\n/a\r\n/b\r\n", "", "left\r\n20\r\n/a\r\n/b\r\n/c\r\n",
+        "10\r\n\r\n/a\r\n/b\r\n/c\r\n", "10\r\n2 0\r\n/a\r\n/b\r\n/c\r\n",
+        "10x\r\n20\r\n/a\r\n/b\r\n/c\r\n", "99999999999\r\n20\r\n/a\r\n/b\r\n/c\r\n"}) {
+    EXPECT_FALSE(ParseSettings(unusable)) << unusable;
+  }
+  const auto values = ParseSettings(" -40\r\n+7\r\n/a b\r\n/b\r\n/c\r\nextra\r\n");
   ASSERT_TRUE(values);
   EXPECT_EQ(values->left, -40);
   EXPECT_EQ(values->top, 7);
@@ -71,11 +53,14 @@ TEST(ParseSettingsTest, UnusableFilesAreTreatedAsMissing) {
 
 class StartUpTest : public ::testing::Test {
  protected:
-  StartUpTest() : env_(testing::TestEnvironment(scratch_.Path())) {}
+  // A user whose home folder is home/, nothing else set.
+  StartUpTest() {
+    env_.home = scratch_.Folder("home").string();
+    env_.exeDir = (scratch_.Path() / "bin").string();
+  }
 
   std::string Home() const { return env_.home; }
   std::string SettingsFile() const { return SettingsFilePath(env_); }
-  void WriteSettings(const std::string& content) { WriteBytes(SettingsFile(), content); }
 
   ScratchFolder scratch_;
   Environment env_;
@@ -88,8 +73,6 @@ TEST_F(StartUpTest, FirstStartWithoutWineUsesTheHomeFolderAsDriveRoot) {
   EXPECT_EQ(main_.TamikazeDir, Home() + "/");
   EXPECT_EQ(main_.OutputDir, Home());
   EXPECT_EQ(main_.ReadDir, Home());
-  EXPECT_EQ(main_.LoadDlgInitialDir, Home());
-  EXPECT_EQ(main_.AppDir, env_.exeDir);
   EXPECT_TRUE(fs::is_directory(main_.TempDir));
   // The file holds the defaults as made, before the fallbacks.
   EXPECT_EQ(ReadBytes(SettingsFile()), "0\r\n0\r\n" + Home() + "/Program Files/Tamikaze\r\n" +
@@ -120,7 +103,8 @@ TEST_F(StartUpTest, FirstStartOnTheWineDrive) {
 TEST_F(StartUpTest, SavedSettingsAreClampedAndRemovedFoldersFallBack) {
   const fs::path read = scratch_.Folder("archives");
   const fs::path desktop = scratch_.Folder("home/Desktop");
-  WriteSettings("5000\r\n-40\r\n/gone/Tamikaze\r\n/gone/RaceFile\r\n" + read.string() + "\r\n");
+  WriteBytes(SettingsFile(),
+             "5000\r\n-40\r\n/gone/Tamikaze\r\n/gone/RaceFile\r\n" + read.string() + "\r\n");
   env_.screenWidth = 1920;
   StartUp(main_, env_);
   EXPECT_EQ(main_.Left, 1920 - kMainWindowWidth);
@@ -158,7 +142,6 @@ TEST_F(StartUpTest, DesktopFolderFromUserDirsThenDesktopThenHome) {
   EXPECT_EQ(DesktopFolder(env_), Home() + "/Desktop");  // named folder missing
   scratch_.Folder("home/デスクトップ");
   EXPECT_EQ(DesktopFolder(env_), Home() + "/デスクトップ");
-  EXPECT_EQ(SettingsFilePath(env_), config.string() + "/TamikazeNetData/Tamnet.ini");
 }
 
 TEST(PrivateTempFolderTest, HeldFoldersSurviveTheCleanUpAndGoWhenReleased) {

@@ -1,6 +1,6 @@
 #pragma once
 // Shared pieces of the archive tests: a private temporary folder, file
-// reading, and listing an archive through TArchiveFile.
+// reading and writing, listing an archive, and the messages of raised errors.
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -30,6 +30,10 @@ class TempFolderTest : public ::testing::Test {
   fs::path root_;
 };
 
+inline fs::path Fixture(const char* name) {
+  return fs::path(ARCHIVE_FIXTURES) / name;
+}
+
 inline std::string ReadBytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});
@@ -43,19 +47,16 @@ inline void WriteBytes(const fs::path& path, const std::string& bytes) {
 // extracting.
 inline TArchiverOptions ProgramOptions() {
   TArchiverOptions options;
-  options.jse = 1;
-  options.jso = 1;
-  options.n = 1;
-  options.x = 1;
+  options.jse = options.jso = options.n = options.x = 1;
   return options;
 }
 
-// Every member name as stored, in the order FindFirst/FindNext give them.
-inline std::vector<std::string> ListMembers(TArchiveFile& archive) {
+// The stored names matching `wildcard`, in the order FindFirst/FindNext give them.
+inline std::vector<std::string> ListMembers(TArchiveFile& archive, const char* wildcard = "*.*") {
   std::vector<std::string> names;
   archive.OpenArchive(nullptr, 0);
   TIndividualInfo info;
-  for (int r = archive.FindFirst("*.*", info); r == 0; r = archive.FindNext(info))
+  for (int r = archive.FindFirst(wildcard, info); r == 0; r = archive.FindNext(info))
     names.push_back(info.StoredName());
   archive.CloseArchive();
   return names;
@@ -68,6 +69,17 @@ inline std::vector<std::string> FilesBelow(const fs::path& folder) {
     if (e.is_regular_file()) files.push_back(fs::relative(e.path(), folder).string());
   std::sort(files.begin(), files.end());
   return files;
+}
+
+// The message of the `E` that `call` raises, or "(nothing raised)".
+template <typename E, typename Call>
+std::string MessageOf(Call call) {
+  try {
+    call();
+  } catch (const E& e) {
+    return e.what();
+  }
+  return "(nothing raised)";
 }
 
 }  // namespace tamikaze::testing

@@ -3,7 +3,6 @@
 // the same archive are still extracted.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include "tests/archive/archive_test_support.h"
 #include "tests/support/lh0_writer.h"
@@ -13,55 +12,41 @@ namespace {
 
 class HostileArchiveTest : public TempFolderTest {
  protected:
-  void SetUp() override {
-    TempFolderTest::SetUp();
-    outside_ = root_ / "outside";
-    dest_ = root_ / "dest";
-    fs::create_directories(outside_);
-    fs::create_directories(dest_);
-  }
-
   int Extract(const std::vector<Lh0Member>& members, int level) {
-    const fs::path arc = root_ / "hostile.lzh";
-    WriteLh0Archive(arc, members, level);
+    fs::create_directories(outside());
+    fs::create_directories(dest());
+    WriteLh0Archive(root_ / "hostile.lzh", members, level);
     TArchiveFile archive(UNLHA32_PATH);
-    archive.SetFileName(arc.string());
+    archive.SetFileName((root_ / "hostile.lzh").string());
     archive.Options() = ProgramOptions();
-    return archive.ExtractFiles(nullptr, nullptr, dest_.string(), {nullptr});
+    return archive.ExtractFiles(nullptr, nullptr, dest().string(), {nullptr});
   }
-
-  fs::path outside_;
-  fs::path dest_;
+  fs::path outside() const { return root_ / "outside"; }
+  fs::path dest() const { return root_ / "dest"; }
 };
 
 TEST_F(HostileArchiveTest, EscapingMembersAreRefused) {
-  const std::string abs = (outside_ / "abs.txt").string();
-  constexpr std::uint16_t kSymlink = 0120777;
-  const Lh0Member link{"link|" + outside_.string(), "", kSymlink, "-lhd-"};
-  struct Case {
-    const char* what;
-    std::vector<Lh0Member> members;
-  };
-  const Case cases[] = {
+  const Lh0Member link{"link|" + outside().string(), "", 0120777, "-lhd-"};  // symbolic link
+  const std::pair<const char*, std::vector<Lh0Member>> cases[] = {
       {"parent", {{"../outside/up.txt", "evil"}}},
       {"parent deeper", {{"a/../../outside/up2.txt", "evil"}}},
-      {"absolute", {{abs, "evil"}}},
+      {"absolute", {{(outside() / "abs.txt").string(), "evil"}}},
       {"symbolic link", {link}},
       {"file through that link", {link, {"link/through.txt", "evil"}}},
   };
   for (int level : {0, 2}) {
-    for (const Case& c : cases) {
-      SCOPED_TRACE(std::string(c.what) + " level " + std::to_string(level));
+    for (const auto& [what, hostile] : cases) {
+      SCOPED_TRACE(std::string(what) + " level " + std::to_string(level));
       std::vector<Lh0Member> members = {{"ok.txt", "fine"}};
-      members.insert(members.end(), c.members.begin(), c.members.end());
+      members.insert(members.end(), hostile.begin(), hostile.end());
       members.push_back({"ok2.txt", "fine"});
       EXPECT_NE(Extract(members, level), 0);
-      EXPECT_TRUE(fs::is_empty(outside_));
+      EXPECT_TRUE(fs::is_empty(outside()));
       EXPECT_FALSE(fs::exists(root_ / "up.txt"));
-      EXPECT_FALSE(fs::is_symlink(dest_ / "link"));
-      EXPECT_EQ(ReadBytes(dest_ / "ok.txt"), "fine");
-      EXPECT_EQ(ReadBytes(dest_ / "ok2.txt"), "fine");
-      fs::remove_all(dest_);
+      EXPECT_FALSE(fs::is_symlink(dest() / "link"));
+      EXPECT_EQ(ReadBytes(dest() / "ok.txt"), "fine");
+      EXPECT_EQ(ReadBytes(dest() / "ok2.txt"), "fine");
+      fs::remove_all(dest());
     }
   }
 }
@@ -70,15 +55,17 @@ TEST_F(HostileArchiveTest, EscapingMembersAreRefused) {
 // followed: the member naming a path through it is refused, and a member
 // named like the link replaces the link itself.
 TEST_F(HostileArchiveTest, LinksAlreadyInTheDestinationAreNotFollowed) {
-  const fs::path victim = outside_ / "victim.txt";
+  const fs::path victim = outside() / "victim.txt";
+  fs::create_directories(dest());
+  fs::create_directories(outside());
   WriteBytes(victim, "keep");
-  fs::create_directory_symlink(outside_, dest_ / "dir");
-  fs::create_symlink(victim, dest_ / "file.txt");
+  fs::create_directory_symlink(outside(), dest() / "dir");
+  fs::create_symlink(victim, dest() / "file.txt");
   EXPECT_NE(Extract({{"dir/new.txt", "evil"}, {"file.txt", "member"}}, 2), 0);
-  EXPECT_FALSE(fs::exists(outside_ / "new.txt"));
+  EXPECT_FALSE(fs::exists(outside() / "new.txt"));
   EXPECT_EQ(ReadBytes(victim), "keep");
-  EXPECT_FALSE(fs::is_symlink(dest_ / "file.txt"));
-  EXPECT_EQ(ReadBytes(dest_ / "file.txt"), "member");
+  EXPECT_FALSE(fs::is_symlink(dest() / "file.txt"));
+  EXPECT_EQ(ReadBytes(dest() / "file.txt"), "member");
 }
 
 }  // namespace

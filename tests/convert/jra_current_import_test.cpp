@@ -6,7 +6,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <stdexcept>
 
 #include "app/activation.h"
 #include "app/import_driver.h"
@@ -31,38 +30,33 @@ class OneArchiveUi : public ImportUi {
   std::string path_;
 };
 
-// A fresh folder, removed with its content at the end of the test.
-struct ScratchRoot {
-  ScratchRoot() {
+class JraCurrentImport : public ::testing::Test {
+ protected:
+  void SetUp() override {
     std::string pattern = (fs::temp_directory_path() / "tamikaze-jravan-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    path = pattern;
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    root_ = pattern;
   }
-  ~ScratchRoot() {
-    std::error_code ec;
-    fs::remove_all(path, ec);
-  }
-  fs::path path;
+  void TearDown() override { fs::remove_all(root_); }
+
+  fs::path root_;
 };
 
-TEST(JraCurrentImport, AnErrorMidImportKeepsTheEarlierRaceFiles) {
-  const ScratchRoot scratch;
-  const fs::path& root = scratch.path;
-  fs::create_directories(root / "out");
-
+TEST_F(JraCurrentImport, AnErrorMidImportKeepsTheEarlierRaceFiles) {
   const std::string den =
       Joined({CurrentRace().Put(18, "一番特別"_sj).Put(325, "01").Put(331, "H000000001"),
               CurrentRace().Put(15, "12").Put(137, "51").Put(325, "01"),  // steeplechase
               CurrentRace().Put(15, "03").Put(325, "1A"), CurrentRace().Put(15, "04")});
   WriteLh0Archive(
-      root / "cards.lzh",
+      root_ / "cards.lzh",
       {{"JRACDEN1.DAT", den}, {"JRACUMAJ.DAT", CurrentHorse("H000000001", "ウマ"_sj).Str()}});
   Main main;
-  main.OutputDir = (root / "out").string();
-  main.TempDir = (root / "temp").string();
+  main.OutputDir = (root_ / "out").string();
+  main.TempDir = (root_ / "temp").string();
+  fs::create_directories(main.OutputDir);
   TArchiveFile archive(TAMIKAZE_TEST_UNLHA32);
   PrepareArchive(archive);
-  OneArchiveUi ui((root / "cards.lzh").string());
+  OneArchiveUi ui((root_ / "cards.lzh").string());
   try {
     ImportArchive(main, archive, ui, ImportSettings{false});
     ADD_FAILURE() << "the import did not stop";
@@ -70,12 +64,10 @@ TEST(JraCurrentImport, AnErrorMidImportKeepsTheEarlierRaceFiles) {
     EXPECT_STREQ(e.what(), "'1A' は整数ではありません");
   }
   std::vector<fs::path> written;
-  std::error_code ec;
-  for (const auto& entry : fs::directory_iterator(root / "out" / "cardsS", ec)) {
+  for (const auto& entry : fs::directory_iterator(root_ / "out" / "cardsS"))
     written.push_back(entry.path().filename());
-  }
   EXPECT_EQ(written, std::vector<fs::path>{"一番特別.uma"});
-  std::ifstream file(root / "out" / "cardsS" / "一番特別.uma", std::ios::binary);
+  std::ifstream file(root_ / "out" / "cardsS" / "一番特別.uma", std::ios::binary);
   int lines = 0;
   for (std::string line; std::getline(file, line);) ++lines;
   EXPECT_EQ(lines, 61 + 42);

@@ -17,25 +17,18 @@ using namespace literals;
 
 // A race without a name at 東京 (05), race 11, year 09, 1600 m turf (11), no runners.
 inline RecordBuilder CurrentRace() {
-  return RecordBuilder(kJraCurrentRaceRecordSize)
-      .Put(3, "09")
-      .Put(9, "05")
-      .Put(15, "11")
-      .Fill(18, "　"_sj, 30)
-      .Put(133, "1600")
-      .Put(137, "11")
-      .Put(325, "00");
+  RecordBuilder race(kJraCurrentRaceRecordSize);
+  race.Put(3, "09").Put(9, "05").Put(15, "11").Fill(18, "　"_sj, 30);
+  race.Put(133, "1600").Put(137, "11").Put(325, "00");
+  return race;
 }
 
 // A horse born in 05, a colt (sex 1), with five empty past-race slots; the
 // name is filled with full-width spaces to its 18 bytes.
 inline RecordBuilder CurrentHorse(const std::string& key, const std::string& nameCp932) {
-  return RecordBuilder(kJraCurrentHorseRecordSize)
-      .Put(1, key)
-      .Fill(29, "　"_sj, 9)
-      .Put(29, nameCp932)
-      .Put(67, "05")
-      .Put(74, "1");
+  RecordBuilder horse(kJraCurrentHorseRecordSize);
+  horse.Put(1, key).Fill(29, "　"_sj, 9).Put(29, nameCp932).Put(67, "05").Put(74, "1");
+  return horse;
 }
 
 // Writes a past-race field given by its slot-1 position into slot `slot`.
@@ -65,6 +58,12 @@ inline RaceLines Converted(ConvertState& state, int race) {
   state.SaveLst = {CopyrightLine()};
   ConvertJraCurrent(state, race);
   return state.SaveLst;
+}
+
+// `count` past-race placeholder blocks appended to `lines`.
+inline RaceLines WithPlaceholders(RaceLines lines, int count) {
+  while (count-- > 0) AppendPlaceholderBlock(lines, DistanceDigits::Four);
+  return lines;
 }
 
 }  // namespace tamikaze::testing

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <vector>
 
 #include "app/main_state.h"
@@ -14,33 +13,30 @@
 namespace tamikaze {
 namespace {
 
-using test::TempFolder;
 namespace fs = std::filesystem;
+using Texts = std::vector<std::string>;
 
-// Answers the chooser and the questions from lists and records what was shown.
+// Answers the chooser and the questions from lists and logs, in order, what
+// was shown: "caption @ start folder", "line1|line2", messages as they are.
 struct ScriptedUi : FolderUi {
-  std::deque<std::optional<std::string>> folders;  // answers of the chooser
-  std::deque<bool> answers;                        // answers of the questions
-  std::vector<std::string> captions, startFolders, questions, messages;
+  std::vector<std::optional<std::string>> folders;
+  std::vector<bool> answers;
+  std::size_t chosen = 0, asked = 0;
+  Texts shown;
 
   std::optional<std::string> ChooseFolder(const std::string& caption,
                                           const std::string& startFolder) override {
-    captions.push_back(caption);
-    startFolders.push_back(startFolder);
-    auto answer = folders.front();
-    folders.pop_front();
-    return answer;
+    shown.push_back(caption + " @ " + startFolder);
+    return folders.at(chosen++);
   }
   bool Confirm(const std::string& line1, const std::string& line2) override {
-    questions.push_back(line1 + "|" + line2);
-    bool answer = answers.front();
-    answers.pop_front();
-    return answer;
+    shown.push_back(line1 + "|" + line2);
+    return answers.at(asked++);
   }
-  void Message(const std::string& text) override { messages.push_back(text); }
+  void Message(const std::string& text) override { shown.push_back(text); }
 };
 
-const std::string kSameFolderQuestion = "レースファイルを展開する場所|も同じ場所にします。";
+const std::string kTamikazeCaption = "「Tamikaze」のインストールしてある場所の変更";
 
 class FolderCommandsTest : public ::testing::Test {
  protected:
@@ -51,7 +47,7 @@ class FolderCommandsTest : public ::testing::Test {
     main.OutputDir = tmp.Folder("old-output");
     main.ReadDir = tmp.Folder("old-read");
   }
-  TempFolder tmp;
+  test::TempFolder tmp;
   Main main;
   ScriptedUi ui;
 };
@@ -76,37 +72,32 @@ TEST_F(FolderCommandsTest, TamikazeFolderChange) {
     EXPECT_EQ(main.TamikazeDir, c.hasExe ? chosen : before.TamikazeDir);
     EXPECT_EQ(main.OutputDir, c.hasExe && c.yes ? chosen + "/RaceFile" : before.OutputDir);
     EXPECT_EQ(fs::is_directory(chosen + "/RaceFile"), c.hasExe && c.yes);
-    EXPECT_EQ(ui.messages, std::vector<std::string>(c.hasExe ? 0 : 1, kNoTamikazeExeInFolder));
-    EXPECT_EQ(ui.questions, std::vector<std::string>(c.hasExe ? 1 : 0, kSameFolderQuestion));
-    EXPECT_EQ(ui.captions,
-              std::vector<std::string>{"「Tamikaze」のインストールしてある場所の変更"});
+    EXPECT_EQ(ui.shown, (Texts{kTamikazeCaption + " @ " + before.TamikazeDir,
+                               c.hasExe ? "レースファイルを展開する場所|も同じ場所にします。"
+                                        : kNoTamikazeExeInFolder}));
   }
 }
 
 // Each "変更" starts the chooser at the program's folder when its folder is
-// gone, and going back changes nothing else.
+// gone, and going back leaves the program's folder in the row.
 TEST_F(FolderCommandsTest, MissingFolderStartsChooserAtAppDir) {
   struct Row {
-    const char* name;
     std::string Main::*folder;
     void (*command)(Main&, FolderUi&);
     const char* caption;
   };
   const Row rows[] = {
-      {"tamikaze", &Main::TamikazeDir, ChangeTamikazeDir,
-       "「Tamikaze」のインストールしてある場所の変更"},
-      {"output", &Main::OutputDir, ChangeOutputDir, "レースファイルを展開する場所の変更"},
-      {"read", &Main::ReadDir, ChangeReadDir, "「JRA-VAN，競馬道データ」のある場所の変更"},
+      {&Main::TamikazeDir, ChangeTamikazeDir, kTamikazeCaption.c_str()},
+      {&Main::OutputDir, ChangeOutputDir, "レースファイルを展開する場所の変更"},
+      {&Main::ReadDir, ChangeReadDir, "「JRA-VAN，競馬道データ」のある場所の変更"},
   };
   for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    main.*row.folder = (tmp.path() / "gone" / row.name).string();
+    SCOPED_TRACE(row.caption);
+    main.*row.folder = (tmp.path() / "gone").string();
+    ui = ScriptedUi{};
     ui.folders = {std::nullopt};
-    ui.startFolders.clear();
-    ui.captions.clear();
     row.command(main, ui);
-    EXPECT_EQ(ui.startFolders, std::vector<std::string>{main.AppDir});
-    EXPECT_EQ(ui.captions, std::vector<std::string>{row.caption});
+    EXPECT_EQ(ui.shown, Texts{row.caption + (" @ " + main.AppDir)});
     EXPECT_EQ(main.*row.folder, main.AppDir);
   }
 }
@@ -117,49 +108,40 @@ TEST_F(FolderCommandsTest, ResetOutputWhileTamikazeFolderIsMissing) {
   ResetOutputDir(main, ui);
   EXPECT_EQ(main.OutputDir, main.TamikazeDir + "/RaceFile");
   EXPECT_FALSE(fs::exists(main.TamikazeDir));
-  EXPECT_EQ(ui.questions,
-            std::vector<std::string>{"レースファイルを展開する場所|を標準の場所に戻します。"});
+  EXPECT_EQ(ui.shown, Texts{"レースファイルを展開する場所|を標準の場所に戻します。"});
 }
 
 // The data folder, chosen or reset to the desktop, is also where both open
 // dialogs start next.
 TEST_F(FolderCommandsTest, DataFolderIsWhereBothOpenDialogsStart) {
+  const auto dialogs = [this] {
+    return Texts{main.ReadDir, main.LoadDlgInitialDir, main.LoadDlg2InitialDir};
+  };
   const std::string chosen = tmp.Folder("downloads");
   ui.folders = {chosen};
   ChangeReadDir(main, ui);
-  EXPECT_EQ(
-      std::vector<std::string>({main.ReadDir, main.LoadDlgInitialDir, main.LoadDlg2InitialDir}),
-      std::vector<std::string>(3, chosen));
+  EXPECT_EQ(dialogs(), Texts(3, chosen));
   ui.answers = {true};
+  ui.shown.clear();
   ResetReadDir(main, ui);
-  EXPECT_EQ(
-      std::vector<std::string>({main.ReadDir, main.LoadDlgInitialDir, main.LoadDlg2InitialDir}),
-      std::vector<std::string>(3, main.DesktopDir));
-  EXPECT_EQ(ui.questions,
-            std::vector<std::string>{"JRA-VANデータのある場所|を標準の場所に戻します。"});
+  EXPECT_EQ(dialogs(), Texts(3, main.DesktopDir));
+  EXPECT_EQ(ui.shown, Texts{"JRA-VANデータのある場所|を標準の場所に戻します。"});
 }
 
 // The default lies under the Wine C: drive when it has the Tamikaze folder,
-// else the drive root itself is taken.
+// else the drive root itself is taken; "いいえ" to the second question keeps
+// the race-file folder.
 TEST_F(FolderCommandsTest, ResetTamikazeFolderUnderTheDriveRoot) {
   const Environment env = test::TestEnvironment(tmp);
-  struct Case {
-    const char* made;      // folder made under drive_c ("" for none)
-    const char* expected;  // TamikazeDir under drive_c ("" for the root)
-  };
-  const Case cases[] = {
-      {"", ""},
-      {"Program Files/Tamikaze", "Program Files/Tamikaze"},
-      {"Program Files (x86)/Tamikaze", "Program Files (x86)/Tamikaze"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.made);
+  const std::string oldOutput = main.OutputDir;
+  for (const std::string made : {"", "Program Files/Tamikaze", "Program Files (x86)/Tamikaze"}) {
+    SCOPED_TRACE(made);
     fs::remove_all(env.winePrefix);
-    tmp.Folder("wine/drive_c/" + std::string(c.made));
+    tmp.Folder("wine/drive_c/" + made);
+    ui = ScriptedUi{};
     ui.answers = {true, false};
-    const std::string oldOutput = main.OutputDir;
     ResetTamikazeDir(main, env, ui);
-    EXPECT_EQ(main.TamikazeDir, env.winePrefix + "/drive_c/" + c.expected);
+    EXPECT_EQ(main.TamikazeDir, env.winePrefix + "/drive_c/" + made);
     EXPECT_EQ(main.OutputDir, oldOutput);
   }
 }

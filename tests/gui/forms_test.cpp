@@ -3,11 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QComboBox>
-#include <QLabel>
-#include <QPushButton>
-#include <memory>
+#include <QtWidgets>
 
 #include "app/gui/dir_form.h"
 #include "app/gui/form_style.h"
@@ -15,7 +11,6 @@
 #include "app/gui/print_form.h"
 #include "app/gui/text_form.h"
 #include "app/gui/wait_form.h"
-#include "tests/gui/gui_fixture.h"
 
 namespace tamikaze {
 namespace {
@@ -26,58 +21,35 @@ std::array<std::string, 9> NumberedLines() {
   return lines;
 }
 
-struct FormCase {
-  const char* name;
-  std::function<QWidget*()> make;
-  QString caption;  // empty: set by the caller
-  QSize client;
-  bool closeBox;
-  QStringList children;
-};
-
 TEST(FormsTest, CaptionsSizesAndComponents) {
-  const FormCase cases[] = {
-      {"TPrintForm",
-       [] { return new TPrintForm(NumberedLines(), 5, nullptr); },
-       "TamikazeNetData",
-       {374, 173},
-       true,
-       {"M1Lbl", "M2Lbl", "M3Lbl", "M4Lbl", "M5Lbl", "M6Lbl", "M7Lbl", "M8Lbl", "TojiruBtn"}},
-      {"TWaitForm",
-       [] { return new TWaitForm(nullptr); },
-       "少しお待ち下さい",
-       {313, 118},
-       false,
-       {"MessageLbl", "Label2"}},
-      {"TKakuninForm",
-       [] { return new TKakuninForm("a", "b", nullptr); },
-       "確認",
-       {297, 99},
-       false,
-       {"KakuninLbl", "KakuninLbl2", "HaiBtn", "IieBtn"}},
-      {"TDirForm",
-       [] { return new TDirForm(nullptr); },
-       "",
-       {325, 262},
-       true,
-       {"DirLbl", "DriveBox", "DirLst", "KanryouBtn", "ModoruBtn"}},
-      {"TTextForm",
-       [] { return new TTextForm(nullptr); },
-       "TamikazeNetData",
-       {538, 409},
-       true,
-       {"TextMemo", "TojiruBtn"}},
+  TPrintForm print(NumberedLines(), 5, nullptr);
+  TWaitForm wait(nullptr);
+  TKakuninForm kakunin("a", "b", nullptr);
+  TDirForm dir(nullptr);
+  TTextForm text(nullptr);
+  struct Case {
+    QWidget* form;
+    QString caption;  // empty: set by the caller
+    QSize client;
+    bool closeBox;
+    QString children;
   };
-  for (const FormCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    std::unique_ptr<QWidget> form(c.make());
-    EXPECT_EQ(form->windowTitle(), c.caption);
-    EXPECT_EQ(form->size(), c.client);
+  const Case cases[] = {
+      {&print, "TamikazeNetData", {374, 173}, true, "TojiruBtn"},  // labels: below
+      {&wait, "少しお待ち下さい", {313, 118}, false, "MessageLbl Label2"},
+      {&kakunin, "確認", {297, 99}, false, "KakuninLbl KakuninLbl2 HaiBtn IieBtn"},
+      {&dir, "", {325, 262}, true, "DirLbl DriveBox DirLst KanryouBtn ModoruBtn"},
+      {&text, "TamikazeNetData", {538, 409}, true, "TextMemo TojiruBtn"},
+  };
+  for (const auto& [form, caption, client, closeBox, children] : cases) {
+    SCOPED_TRACE(form->metaObject()->className());
+    EXPECT_EQ(form->windowTitle(), caption);
+    EXPECT_EQ(form->size(), client);
     EXPECT_EQ(form->minimumSize(), form->maximumSize()) << "not fixed";
     EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_EQ(bool(form->windowFlags() & Qt::WindowCloseButtonHint), c.closeBox);
+    EXPECT_EQ(bool(form->windowFlags() & Qt::WindowCloseButtonHint), closeBox);
     EXPECT_EQ(form->palette().color(QPalette::Window), kFormGreen);
-    for (const QString& child : c.children) {
+    for (const QString& child : children.split(' ')) {
       EXPECT_NE(form->findChild<QWidget*>(child), nullptr) << child.toStdString();
     }
   }
@@ -86,30 +58,26 @@ TEST(FormsTest, CaptionsSizesAndComponents) {
 // Five lines give the designed layout; each line more or less moves the
 // button and the bottom edge by 24 pixels, and only lines 1 to n show.
 TEST(FormsTest, MessageWindowGeometryFollowsTheLineCount) {
-  TPrintForm five(NumberedLines(), 5, nullptr);
-  const int fiveTop = five.findChild<QPushButton*>("TojiruBtn")->y();
-  EXPECT_EQ(fiveTop, 136);
-  EXPECT_EQ(five.height(), 173);
-  for (int n : {3, 7}) {
+  for (auto [n, buttonTop, height] : {std::array{3, 88, 125}, {5, 136, 173}, {7, 184, 221}}) {
     SCOPED_TRACE(n);
     TPrintForm form(NumberedLines(), n, nullptr);
-    EXPECT_EQ(form.findChild<QPushButton*>("TojiruBtn")->y() - fiveTop, (n - 5) * 24);
-    EXPECT_EQ(form.height() - five.height(), (n - 5) * 24);
-    EXPECT_EQ(form.width(), 374);
+    EXPECT_EQ(form.findChild<QPushButton*>("TojiruBtn")->y(), buttonTop);
+    EXPECT_EQ(form.size(), QSize(374, height));
     for (int k = 1; k <= 8; ++k) {
       auto* label = form.findChild<QLabel*>(QStringLiteral("M%1Lbl").arg(k));
+      ASSERT_NE(label, nullptr) << k;
       EXPECT_EQ(label->text().isEmpty(), k > n) << k;
       EXPECT_EQ(label->pos(), QPoint(20, 13 + 24 * (k - 1))) << k;
     }
   }
 }
 
+// An even size less an odd one: each half is taken on its own, rounding
+// down, so the result differs from halving the difference.
 TEST(FormsTest, CentringHalvesTheSizesBeforeAdding) {
-  // Odd sizes: each half is taken on its own, rounding down.
-  const QRect main(101, 51, 485, 247);
   const QSize own(297, 99);
-  EXPECT_EQ(CentredOn(main, own), QPoint(101 + 242 - 148, 51 + 123 - 49));
-  EXPECT_EQ(CentredOn(QRect(-300, -20, 485, 247), own), QPoint(-300 + 242 - 148, -20 + 123 - 49));
+  EXPECT_EQ(CentredOn(QRect(101, 51, 484, 246), own), QPoint(101 + 242 - 148, 51 + 123 - 49));
+  EXPECT_EQ(CentredOn(QRect(-300, -20, 484, 246), own), QPoint(-300 + 242 - 148, -20 + 123 - 49));
 }
 
 TEST(FormsTest, WaitWindowHoldsTheWaitCursorWhileShown) {

@@ -3,12 +3,12 @@
 // modal windows that a command opens.
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <random>
 #include <string>
 
 #include "app/environment.h"
@@ -20,33 +20,21 @@ namespace fs = std::filesystem;
 // A fresh folder under the system's temp folder, removed at the end.
 class TempFolder {
  public:
-  TempFolder() {
-    std::random_device random;
-    path_ = fs::temp_directory_path() / ("tamikaze-gui-" + std::to_string(random()));
-    fs::create_directories(path_);
-  }
-  ~TempFolder() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-  }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-
-  const fs::path& path() const { return path_; }
-  // Makes the folder `relative` and returns its UTF-8 path.
+  fs::path path() const { return dir_.path().toStdString(); }
+  // Makes the folder `relative`; returns its UTF-8 path.
   std::string Folder(const std::string& relative) const {
-    fs::create_directories(path_ / relative);
-    return (path_ / relative).string();
+    fs::create_directories(path() / relative);
+    return (path() / relative).string();
   }
-  // Writes the file `relative` and returns its UTF-8 path.
+  // Writes the file `relative` (and its folders); returns its UTF-8 path.
   std::string File(const std::string& relative, const std::string& bytes = "") const {
-    fs::create_directories((path_ / relative).parent_path());
-    std::ofstream(path_ / relative, std::ios::binary) << bytes;
-    return (path_ / relative).string();
+    fs::create_directories((path() / relative).parent_path());
+    std::ofstream(path() / relative, std::ios::binary) << bytes;
+    return (path() / relative).string();
   }
 
  private:
-  fs::path path_;
+  QTemporaryDir dir_;
 };
 
 // An environment whose home, config, cache, Wine prefix and program folder
@@ -67,8 +55,8 @@ inline void AnswerNextModal(std::function<void(QWidget*)> answer) {
   timer->setInterval(10);
   QObject::connect(timer, &QTimer::timeout, [timer, answer] {
     if (QWidget* modal = QApplication::activeModalWidget()) {
-      timer->stop();
       timer->deleteLater();
+      timer->stop();
       answer(modal);
     }
   });

@@ -12,8 +12,6 @@
 namespace tamikaze {
 namespace {
 
-using test::TempFolder;
-
 // Every menu item has its file beside the program, in CP932 that converts
 // back without a loss.
 TEST(HelpTextsTest, EveryHelpFileIsBuiltAsShiftJis) {
@@ -29,16 +27,15 @@ TEST(HelpTextsTest, EveryHelpFileIsBuiltAsShiftJis) {
 }
 
 TEST(HelpTextsTest, DataFilesBesideTheProgramWinOverTheInstalledOnes) {
-  TempFolder tmp;
+  test::TempFolder tmp;
   const std::string bin = tmp.Folder("prefix/bin");
   const std::string installed = tmp.File("prefix/share/TamikazeNetData/Tamdata/Hint.dat", "x");
   EXPECT_EQ(HelpFilePath(bin, HelpItemOf("HintMnu")), installed);
   const std::string beside = tmp.File("prefix/bin/Tamdata/Hint.dat", "y");
   EXPECT_EQ(HelpFilePath(bin, HelpItemOf("HintMnu")), beside);
   // Neither holds it: the path beside the program, which then fails to load.
-  const std::string missing = DataFilePath(bin, "Readme.txt");
-  EXPECT_EQ(missing, bin + "/Readme.txt");
-  EXPECT_THROW(LoadHelpText(missing), std::runtime_error);
+  EXPECT_EQ(DataFilePath(bin, "Readme.txt"), bin + "/Readme.txt");
+  EXPECT_THROW(LoadHelpText(bin + "/Readme.txt"), std::runtime_error);
 }
 
 }  // namespace

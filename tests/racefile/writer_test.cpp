@@ -14,35 +14,34 @@ namespace tamikaze {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace literals;
+
+std::string ReadBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 // A fresh folder per test, removed afterwards.
 class RaceFileWriterTest : public testing::Test {
  protected:
-  void SetUp() override {
-    const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-    folder_ = fs::temp_directory_path() /
-              ("racefile_writer_" + std::to_string(getpid()) + "_" + info->name());
+  RaceFileWriterTest() {
     fs::remove_all(folder_);
     fs::create_directories(folder_);
   }
-  void TearDown() override { fs::remove_all(folder_); }
+  ~RaceFileWriterTest() override { fs::remove_all(folder_); }
 
-  static std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
-
-  fs::path folder_;
+  const fs::path folder_ =
+      fs::temp_directory_path() / ("racefile_writer_" + std::to_string(getpid()) + "_" +
+                                   testing::UnitTest::GetInstance()->current_test_info()->name());
 };
 
 TEST_F(RaceFileWriterTest, WritesCp932LinesEachEndedByCrLf) {
   const fs::path path = folder_ / "race.uma";
-  SaveRaceFile({"1600", Utf8ToCp932("東京"), "", " 3"}, path);
+  SaveRaceFile({"1600", "東京"_sj, "", " 3"}, path);
   EXPECT_EQ(ReadBytes(path), std::string("1600\r\n\x93\x8C\x8B\x9E\r\n\r\n 3\r\n"));
 
   SaveRaceFile({}, path);  // an existing file is replaced
-  EXPECT_TRUE(fs::exists(path));
-  EXPECT_EQ(ReadBytes(path), "");
+  EXPECT_EQ(fs::file_size(path), 0u);
 }
 
 TEST_F(RaceFileWriterTest, ReportsAFileThatCannotBeWritten) {
@@ -56,7 +55,7 @@ TEST_F(RaceFileWriterTest, ReportsAFileThatCannotBeWritten) {
 }
 
 TEST_F(RaceFileWriterTest, SameNameTakesTheNextFreeSlotAndOverwritesNothing) {
-  const std::string name = Utf8ToCp932("青葉賞");
+  const std::string& name = "青葉賞"_sj;
   const char* expected[] = {"青葉賞.uma", "青葉賞2.uma", "青葉賞3.uma", "青葉賞4.uma",
                             "青葉賞5.uma"};
   int race = 0;
@@ -78,23 +77,13 @@ TEST_F(RaceFileWriterTest, ADanglingLinkTakesItsSlot) {
 }
 
 TEST(RaceFileDiskName, ConvertsToUtf8AndReplacesWhatCannotBeAFileName) {
-  struct Row {
-    std::string cp932;
-    std::string disk;
-  };
-  const Row rows[] = {
-      {Utf8ToCp932("東京１１Ｒ"), "東京１１Ｒ"},
-      {Utf8ToCp932("ｾﾝ"), "ｾﾝ"},
-      {Utf8ToCp932("Ａ/Ｂ"), "Ａ_Ｂ"},
-      {std::string("a\0b", 3), "a_b"},
-      {"a\xA0"
-       "b",
-       "a_b"},          // a byte CP932 does not define
-      {"\x81/", "__"},  // a lead byte without its second byte, then "/"
-      {Utf8ToCp932("賞") + "\x93", "賞_"},
-      {"", ""},
-  };
-  for (const Row& row : rows) EXPECT_EQ(RaceFileDiskName(row.cp932), row.disk);
+  // A0 is a byte CP932 does not define; 81 and 93 are lead bytes without their
+  // second byte.
+  const std::pair<std::string, const char*> rows[] = {
+      {"東京１１Ｒ"_sj, "東京１１Ｒ"}, {"ｾﾝ"_sj, "ｾﾝ"},   {"Ａ/Ｂ"_sj, "Ａ_Ｂ"},
+      {std::string("a\0b", 3), "a_b"}, {"a\240b", "a_b"}, {"\x81/", "__"},
+      {"賞"_sj + "\x93", "賞_"},       {"", ""}};
+  for (const auto& [cp932, disk] : rows) EXPECT_EQ(RaceFileDiskName(cp932), disk);
 }
 
 }  // namespace
