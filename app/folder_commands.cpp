@@ -1,5 +1,7 @@
 #include "app/folder_commands.h"
 
+#include "app/file_checks.h"
+
 #include <filesystem>
 #include <system_error>
 
@@ -9,16 +11,6 @@ namespace tamikaze {
 namespace fs = std::filesystem;
 
 namespace {
-
-bool FolderExists(const std::string& path) {
-  std::error_code ec;
-  return !path.empty() && fs::is_directory(fs::u8path(path), ec);
-}
-
-bool FileExists(const std::string& path) {
-  std::error_code ec;
-  return fs::is_regular_file(fs::u8path(path), ec);
-}
 
 // The race-file folder follows the Tamikaze folder: "RaceFile" under it,
 // created when missing while the Tamikaze folder exists. A failed creation

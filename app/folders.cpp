@@ -4,16 +4,12 @@
 #include <fstream>
 #include <system_error>
 
+#include "app/file_checks.h"
 #include "app/startup.h"
 
 namespace tamikaze {
 namespace fs = std::filesystem;
 namespace {
-
-bool IsFolder(const std::string& path) {
-  std::error_code ec;
-  return !path.empty() && fs::is_directory(path, ec);
-}
 
 // An XDG base folder: the variable's value when it is an absolute path,
 // otherwise the home folder + `fallback`.
@@ -54,18 +50,18 @@ std::string TempFolder(const Environment& env) {
 }
 
 std::string DesktopFolder(const Environment& env) {
-  if (std::string desktop = UserDirsDesktop(env); IsFolder(desktop)) {
+  if (std::string desktop = UserDirsDesktop(env); FolderExists(desktop)) {
     while (desktop.size() > 1 && desktop.back() == '/') desktop.pop_back();
     return desktop;
   }
-  if (IsFolder(env.home + "/Desktop")) return env.home + "/Desktop";
+  if (FolderExists(env.home + "/Desktop")) return env.home + "/Desktop";
   return env.home;
 }
 
 std::string DriveRoot(const Environment& env) {
   std::string prefix = env.winePrefix.empty() ? env.home + "/.wine" : env.winePrefix;
   while (prefix.size() > 1 && prefix.back() == '/') prefix.pop_back();
-  if (IsFolder(prefix + "/drive_c")) return prefix + "/drive_c/";
+  if (FolderExists(prefix + "/drive_c")) return prefix + "/drive_c/";
   return env.home + "/";
 }
 

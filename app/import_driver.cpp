@@ -6,6 +6,7 @@
 
 #include "app/converters.h"
 #include "app/data_types.h"
+#include "app/file_checks.h"
 #include "app/import_texts.h"
 #include "app/record_files.h"
 #include "app/second_archive.h"
@@ -39,16 +40,6 @@ class WaitWindow {
  private:
   ImportUi& ui_;
 };
-
-bool IsFolder(const std::string& path) {
-  std::error_code ec;
-  return fs::is_directory(path, ec);
-}
-
-bool IsFile(const std::string& path) {
-  std::error_code ec;
-  return fs::exists(path, ec);
-}
 
 bool HasQuote(const std::string& text) {
   return text.find('"') != std::string::npos;
@@ -85,7 +76,7 @@ class Import {
   ImportOutcome Run(const ImportSettings& settings) {
     if (!CheckFolders(settings)) return ImportOutcome::Refused;
     if (!PickArchive()) return ImportOutcome::Cancelled;
-    if (IsFolder(report_.raceFolder)) {
+    if (FolderExists(report_.raceFolder)) {
       return Refuse(std::string(texts::kRaceFolderExists1) + report_.raceFolder +
                     texts::kRaceFolderExists2 + texts::kRaceFolderExists3);
     }
@@ -109,11 +100,11 @@ class Import {
 
   // Steps 1 and 2: Tamikaze.exe and the output folder must exist.
   bool CheckFolders(const ImportSettings& settings) {
-    if (settings.requireTamikaze && !IsFile(main_.TamikazeDir + "/Tamikaze.exe")) {
+    if (settings.requireTamikaze && !FileExists(main_.TamikazeDir + "/Tamikaze.exe")) {
       Refuse(texts::kNoTamikaze);
       return false;
     }
-    if (!IsFolder(main_.OutputDir)) {
+    if (!FolderExists(main_.OutputDir)) {
       Refuse(texts::kNoOutputDir);
       return false;
     }

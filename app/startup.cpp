@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/file_checks.h"
 #include "app/folders.h"
 #include "app/screen_clamp.h"
 #include "app/settings_file.h"
@@ -12,16 +13,11 @@ namespace tamikaze {
 namespace fs = std::filesystem;
 namespace {
 
-bool IsFolder(const std::string& path) {
-  std::error_code ec;
-  return !path.empty() && fs::is_directory(path, ec);
-}
-
 // The temp folder: sub-folders left by crashed runs are removed; the folder
 // itself is made when missing (not by the read-only command line, whose
 // import makes it when it extracts).
 void PrepareTempDir(const Main& main, bool readOnly) {
-  if (IsFolder(main.TempDir)) {
+  if (FolderExists(main.TempDir)) {
     RemoveUnheldTempFolders(main.TempDir);
   } else if (!readOnly) {
     fs::create_directories(main.TempDir);
@@ -43,10 +39,11 @@ void ApplyFirstStartDefaults(Main& main, const Environment& env, bool readOnly) 
   const std::string root = DriveRoot(env);
   main.Left = 0;
   main.Top = 0;
-  main.TamikazeDir = IsFolder(root + "Program Files (x86)") ? root + "Program Files (x86)/Tamikaze"
-                                                            : root + "Program Files/Tamikaze";
+  main.TamikazeDir = FolderExists(root + "Program Files (x86)")
+                         ? root + "Program Files (x86)/Tamikaze"
+                         : root + "Program Files/Tamikaze";
   main.OutputDir = main.TamikazeDir + "/RaceFile";
-  if (!readOnly && !IsFolder(main.OutputDir) && IsFolder(main.TamikazeDir)) {
+  if (!readOnly && !FolderExists(main.OutputDir) && FolderExists(main.TamikazeDir)) {
     fs::create_directory(main.OutputDir);
   }
   main.ReadDir = main.DesktopDir;
@@ -55,9 +52,9 @@ void ApplyFirstStartDefaults(Main& main, const Environment& env, bool readOnly) 
 
 // Folders that no longer exist are replaced in memory; the next save writes them.
 void ApplyFallbacks(Main& main, const Environment& env) {
-  if (!IsFolder(main.TamikazeDir)) main.TamikazeDir = DriveRoot(env);
-  if (!IsFolder(main.OutputDir)) main.OutputDir = main.DesktopDir;
-  if (!IsFolder(main.ReadDir)) main.ReadDir = main.DesktopDir;
+  if (!FolderExists(main.TamikazeDir)) main.TamikazeDir = DriveRoot(env);
+  if (!FolderExists(main.OutputDir)) main.OutputDir = main.DesktopDir;
+  if (!FolderExists(main.ReadDir)) main.ReadDir = main.DesktopDir;
 }
 
 }  // namespace

@@ -1,0 +1,15 @@
+#pragma once
+// Existence tests that never throw: a path that cannot be looked at counts as
+// absent.
+
+#include <string>
+
+namespace tamikaze {
+
+// True when `path` (UTF-8) names an existing folder; "" never does.
+bool FolderExists(const std::string& path);
+
+// True when `path` (UTF-8) names an existing regular file.
+bool FileExists(const std::string& path);
+
+}  // namespace tamikaze
