@@ -8,18 +8,9 @@
 namespace tamikaze::unlha {
 namespace {
 
-// Reads every byte of the current member's data; any result other than
-// ARCHIVE_OK fails (a CRC error in a stored member is only ARCHIVE_WARN). The
-// blocks are looked at in place, not copied.
+// Reads every byte of the current member's data, so that its CRC is verified.
 bool ReadWholeMember(archive* a) {
-  const void* block = nullptr;
-  std::size_t size = 0;
-  la_int64_t offset = 0;
-  for (;;) {
-    const int r = archive_read_data_block(a, &block, &size, &offset);
-    if (r == ARCHIVE_EOF) return true;
-    if (r != ARCHIVE_OK) return false;
-  }
+  return ForEachDataBlock(a, [](const char*, std::size_t) { return true; });
 }
 
 }  // namespace

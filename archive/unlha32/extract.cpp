@@ -59,23 +59,17 @@ bool Selected(const Command& command, const std::string& name) {
   });
 }
 
-// Writes the member's data blocks as libarchive hands them out (no copy);
-// false on any read result but ARCHIVE_OK, a CRC error included.
+// Writes the member's data; false on a read error (a CRC error included) or
+// a failed write.
 bool WriteData(archive* a, int fd) {
-  const void* block = nullptr;
-  std::size_t size = 0;
-  la_int64_t offset = 0;
-  for (;;) {
-    const int r = archive_read_data_block(a, &block, &size, &offset);
-    if (r == ARCHIVE_EOF) return true;
-    if (r != ARCHIVE_OK) return false;
-    const char* bytes = static_cast<const char*>(block);
+  return ForEachDataBlock(a, [fd](const char* bytes, std::size_t size) {
     for (std::size_t done = 0; done < size;) {
       const ssize_t w = write(fd, bytes + done, size - done);
       if (w <= 0) return false;
       done += static_cast<std::size_t>(w);
     }
-  }
+    return true;
+  });
 }
 
 void ExtractFile(Extraction& x, archive* a, archive_entry* entry,

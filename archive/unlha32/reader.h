@@ -8,6 +8,7 @@
 #include <archive_entry.h>
 #include <locale.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -35,6 +36,21 @@ using Reader = std::unique_ptr<archive, ReaderDeleter>;
 // Opens `path` (UTF-8) for reading; null when the file cannot be opened. Call
 // inside a Utf8Locale.
 Reader OpenLhaReader(const char* path);
+
+// Hands each block of the current member's data to `use(bytes, size)` as
+// libarchive decompresses it, without copying. False on any read result but
+// ARCHIVE_OK (a CRC error is only ARCHIVE_WARN) or when `use` returns false.
+template <typename Use>
+bool ForEachDataBlock(archive* a, Use use) {
+  const void* block = nullptr;
+  std::size_t size = 0;
+  la_int64_t offset = 0;
+  for (;;) {
+    const int r = archive_read_data_block(a, &block, &size, &offset);
+    if (r == ARCHIVE_EOF) return true;
+    if (r != ARCHIVE_OK || !use(static_cast<const char*>(block), size)) return false;
+  }
+}
 
 // The method ("-lh5-") of the entry just read, from libarchive's format name.
 std::string EntryMethod(archive* a);
