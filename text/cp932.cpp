@@ -90,12 +90,17 @@ std::string Utf8ToCp932(const std::string& utf8) {
 namespace literals {
 
 const std::string& operator""_sj(const char* utf8, std::size_t size) {
+  // A literal keeps its address for the whole run, so each thread first looks
+  // it up by address without a lock; the shared table converts each text once.
+  thread_local std::unordered_map<const char*, const std::string*> byAddress;
+  if (const auto known = byAddress.find(utf8); known != byAddress.end()) return *known->second;
   static std::mutex mutex;
-  static std::unordered_map<std::string, std::string> cache;
+  static std::unordered_map<std::string, std::string> byText;
   std::string key(utf8, size);
   std::lock_guard<std::mutex> lock(mutex);
-  auto found = cache.find(key);
-  if (found == cache.end()) found = cache.emplace(key, Utf8ToCp932(key)).first;
+  auto found = byText.find(key);
+  if (found == byText.end()) found = byText.emplace(key, Utf8ToCp932(key)).first;
+  byAddress.emplace(utf8, &found->second);
   return found->second;
 }
 
