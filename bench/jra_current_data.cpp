@@ -124,7 +124,7 @@ std::string NameField(const std::string& nameCp932) {
   return field.substr(0, 60);
 }
 
-struct RaceSpec {
+struct RacePlan {
   int venue;
   int number;
   std::string name;  // UTF-8, "" for a race without a name
@@ -133,28 +133,28 @@ struct RaceSpec {
   int runners;
 };
 
-RecordBuilder Race(const RaceSpec& spec, const std::string& firstKey) {
+RecordBuilder Race(const RacePlan& plan, const std::string& firstKey) {
   return RecordBuilder(kJraCurrentRaceRecordSize)
       .Put(3, "24")
-      .Put(9, TwoDigits(spec.venue))
-      .Put(15, TwoDigits(spec.number))
-      .Put(18, NameField(Utf8ToCp932(spec.name)))
-      .Put(133, spec.distance)
-      .Put(137, spec.track)
-      .Put(325, TwoDigits(spec.runners))
+      .Put(9, TwoDigits(plan.venue))
+      .Put(15, TwoDigits(plan.number))
+      .Put(18, NameField(Utf8ToCp932(plan.name)))
+      .Put(133, plan.distance)
+      .Put(137, plan.track)
+      .Put(325, TwoDigits(plan.runners))
       .Put(331, firstKey);
 }
 
 // Races and their runners, runners of each race consecutive in the horse file.
-RecordFiles Cards(const std::vector<RaceSpec>& races, int horses, Dice& dice, bool fullSlots) {
+RecordFiles Cards(const std::vector<RacePlan>& races, int horses, Dice& dice, bool fullSlots) {
   RecordFiles files;
   files.den.reserve(races.size() * kJraCurrentRaceRecordSize);
   files.uma.reserve(static_cast<std::size_t>(horses) * kJraCurrentHorseRecordSize);
   int serial = 0;
-  for (const RaceSpec& spec : races) {
+  for (const RacePlan& plan : races) {
     const int birthYear = 14 + dice.Below(9);
-    files.den += Race(spec, HorseKey(birthYear, serial)).Str();
-    for (int k = 0; k < spec.runners; ++k, ++serial) {
+    files.den += Race(plan, HorseKey(birthYear, serial)).Str();
+    for (int k = 0; k < plan.runners; ++k, ++serial) {
       const int year = k == 0 ? birthYear : 14 + dice.Below(9);
       files.uma += Horse(HorseKey(year, serial), year, dice, fullSlots).Str();
     }
@@ -165,7 +165,7 @@ RecordFiles Cards(const std::vector<RaceSpec>& races, int horses, Dice& dice, bo
 }  // namespace
 
 RecordFiles SampleCards() {
-  const std::vector<RaceSpec> races = {
+  const std::vector<RacePlan> races = {
       {5, 1, "", "1300", "23", 6},                     // 東京01R, dirt
       {5, 11, "サンプルステークス", "2000", "11", 8},  // サンプルＳ
       {6, 4, "", "3000", "54", 5},                     // steeplechase: no file
@@ -180,7 +180,7 @@ RecordFiles SampleCards() {
       {2, 11, "ミホンノキタグニノアキノオオキナタイカイダイイッカイメモリアル", "2000", "11", 7},
   };
   int horses = 0;
-  for (const RaceSpec& spec : races) horses += spec.runners;
+  for (const RacePlan& plan : races) horses += plan.runners;
   Dice dice(2024);
   return Cards(races, horses, dice, false);
 }
@@ -193,7 +193,7 @@ RecordFiles SeasonCards(int races, int horses) {
   static const char* const distances[] = {"1200", "1400", "1600", "1800", "2000", "2400"};
   static const char* const tracks[] = {"11", "12", "17", "18", "23", "24", "23", "24"};
   Dice dice(7);
-  std::vector<RaceSpec> specs;
+  std::vector<RacePlan> plans;
   for (int r = 0; r < races; ++r) {
     // Spread `horses` over the races as evenly as whole runners allow.
     const int runners = static_cast<int>(static_cast<long long>(horses) * (r + 1) / races -
@@ -201,10 +201,10 @@ RecordFiles SeasonCards(int races, int horses) {
     const bool steeplechase = dice.OneIn(30);
     const std::string name =
         dice.OneIn(3) ? Cp932ToUtf8(Katakana(dice, 3, 6)) + dice.Pick(endings) : "";
-    specs.push_back({1 + dice.Below(10), 1 + r % 12, name, distances[dice.Below(6)],
+    plans.push_back({1 + dice.Below(10), 1 + r % 12, name, distances[dice.Below(6)],
                      steeplechase ? "55" : tracks[dice.Below(8)], runners});
   }
-  return Cards(specs, horses, dice, true);
+  return Cards(plans, horses, dice, true);
 }
 
 void WriteRecordFiles(const RecordFiles& files, const std::filesystem::path& folder) {
