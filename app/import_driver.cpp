@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <stdexcept>
 #include <system_error>
 
 #include "app/converters.h"
@@ -58,6 +59,15 @@ void ListMembers(TArchiveFile& archive, std::vector<std::string>& names) {
     names.push_back(info.StoredName());
   }
   archive.CloseArchive();
+}
+
+// Step 20. A file standing where the race folder goes, or a folder that
+// cannot be made, ends the import with a message that names the folder.
+void MakeRaceFolder(const std::string& path) {
+  std::error_code ec;
+  if (fs::create_directory(path, ec) && !ec) return;
+  const std::string reason = ec ? ec.message() : "すでに存在します";
+  throw std::runtime_error("レースファイルのフォルダ " + path + " を作れません（" + reason + "）");
 }
 
 bool AnyQuote(const std::vector<std::string>& names) {
@@ -173,7 +183,7 @@ class Import {
     WaitWindow wait(ui_);
     Extract(temp.Path());
     ReadRecordFiles(temp.Path());
-    fs::create_directory(report_.raceFolder);
+    MakeRaceFolder(report_.raceFolder);
     WriteRaces();
   }
 
