@@ -23,8 +23,7 @@ namespace fs = std::filesystem;
 inline void WriteBytes(const fs::path& path, const std::string& bytes) {
   fs::create_directories(path.parent_path());
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-  if (!out) throw std::runtime_error("cannot write " + path.string());
+  if (!(out << bytes)) throw std::runtime_error("cannot write " + path.string());
 }
 
 inline std::string ReadBytes(const fs::path& path) {
@@ -44,8 +43,6 @@ class ScratchFolder {
     std::error_code ec;
     fs::remove_all(path_, ec);
   }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
 
   const fs::path& Path() const { return path_; }
   // A sub-folder, created.
@@ -66,7 +63,7 @@ class ScratchFolder {
 // Answers the open dialogs from a script and records everything shown.
 class FakeImportUi : public ImportUi {
  public:
-  std::deque<std::optional<std::string>> answers;  // one per dialog, in order
+  std::deque<std::optional<std::string>> answers;  // one per dialog, in order; then cancel
   std::vector<OpenFileRequest> requests;
   std::vector<std::string> messages;
   int waitShown = 0;
@@ -74,9 +71,8 @@ class FakeImportUi : public ImportUi {
 
   std::optional<std::string> OpenFile(const OpenFileRequest& request) override {
     requests.push_back(request);
-    if (answers.empty()) return std::nullopt;
-    std::optional<std::string> answer = answers.front();
-    answers.pop_front();
+    std::optional<std::string> answer = answers.empty() ? std::nullopt : answers.front();
+    if (!answers.empty()) answers.pop_front();
     return answer;
   }
   void Message(const std::string& text) override { messages.push_back(text); }

@@ -1,5 +1,5 @@
 // The small windows on their own: captions, sizes, components, the message
-// window's geometry and the wait cursor.
+// window's geometry and the centring rule.
 
 #include <gtest/gtest.h>
 
@@ -77,31 +77,6 @@ TEST(FormsTest, MessageWindowGeometryFollowsTheLineCount) {
 TEST(FormsTest, CentringHalvesTheSizesBeforeAdding) {
   const QSize own(297, 99);
   EXPECT_EQ(CentredOn(QRect(101, 51, 484, 246), own), QPoint(101 + 242 - 148, 51 + 123 - 49));
-  EXPECT_EQ(CentredOn(QRect(-300, -20, 484, 246), own), QPoint(-300 + 242 - 148, -20 + 123 - 49));
-}
-
-TEST(FormsTest, WaitWindowHoldsTheWaitCursorWhileShown) {
-  ASSERT_EQ(QApplication::overrideCursor(), nullptr);
-  {
-    TWaitForm wait(nullptr);
-    wait.ShowNow();
-    ASSERT_NE(QApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-    wait.hide();
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    wait.show();
-  }
-  // Released while shown (an error ended the import): the cursor comes back.
-  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-}
-
-TEST(FormsTest, DriveOfPicksTheLongestRootOnAFolderBoundary) {
-  const QStringList roots{"/", "/home/user", "/media/usb"};
-  EXPECT_EQ(DriveOf(roots, "/home/user/data"), "/home/user");
-  EXPECT_EQ(DriveOf(roots, "/home/user"), "/home/user");
-  EXPECT_EQ(DriveOf(roots, "/home/username"), "/");
-  EXPECT_EQ(DriveOf(roots, "/media/usb/lzh"), "/media/usb");
-  EXPECT_EQ(DriveOf({"/media/usb"}, "/etc"), "");
 }
 
 }  // namespace

@@ -7,32 +7,33 @@ namespace {
 
 using namespace literals;
 
-TEST(Cp932, RoundTripsJapanese) {
-  const std::string sj = Utf8ToCp932("東京ｾﾝ");
-  EXPECT_EQ(sj, std::string("\x93\x8C\x8B\x9E\xBE\xDD"));
-  EXPECT_EQ(Cp932ToUtf8(sj), "東京ｾﾝ");
-}
-
-TEST(Cp932, UsesTheCp932Table) {
-  // Wave dash and minus as CP932 maps them.
-  EXPECT_EQ(Utf8ToCp932("\uFF5E"), std::string("\x81\x60"));
-  EXPECT_EQ(Utf8ToCp932("\uFF0D"), std::string("\x81\x7C"));
-  EXPECT_EQ(Cp932ToUtf8(std::string("\x87\x40")), "①");  // NEC special character
+TEST(Cp932, ConvertsBothWaysWithTheCp932Table) {
+  // Kanji, half-width kana, and the characters where CP932 differs from plain
+  // Shift-JIS: wave dash, minus and an NEC special character.
+  auto convertsBothWays = [](const char* utf8, const std::string& cp932) {
+    EXPECT_EQ(Utf8ToCp932(utf8), cp932) << utf8;
+    EXPECT_EQ(Cp932ToUtf8(cp932), utf8);
+  };
+  convertsBothWays("東京ｾﾝ", "\x93\x8C\x8B\x9E\xBE\xDD");
+  convertsBothWays("\uFF5E", "\x81\x60");
+  convertsBothWays("\uFF0D", "\x81\x7C");
+  convertsBothWays("①", "\x87\x40");
 }
 
 TEST(Cp932, ReplacesWhatDoesNotConvert) {
-  EXPECT_EQ(Utf8ToCp932("a😀b"), "a" + std::string("\x81\x48") + "b");
-  EXPECT_EQ(Utf8ToCp932("a\xFF" "b"), "a" + std::string("\x81\x48") + "b");
-  EXPECT_EQ(Cp932ToUtf8(std::string("a\xA0" "b")), "a\uFFFDb");
-  EXPECT_EQ(Cp932ToUtf8(std::string("a\xA0" "b"), "_"), "a_b");
-  EXPECT_EQ(Cp932ToUtf8(std::string("ab\x93")), "ab\uFFFD");  // lead byte at the end
+  // To CP932: "？". To UTF-8: U+FFFD or the replacement given. \377 is not
+  // UTF-8, \240 is undefined in CP932, \223 is a lead byte cut off.
+  const std::string question = "\x81\x48";
+  EXPECT_EQ(Utf8ToCp932("a😀b"), "a" + question + "b");
+  EXPECT_EQ(Utf8ToCp932("a\377b"), "a" + question + "b");
+  EXPECT_EQ(Cp932ToUtf8("a\240b"), "a\uFFFDb");
+  EXPECT_EQ(Cp932ToUtf8("a\240b", "_"), "a_b");
+  EXPECT_EQ(Cp932ToUtf8("ab\223"), "ab\uFFFD");
 }
 
 TEST(Cp932, LiteralIsConvertedOnceAndCached) {
-  const std::string& first = "好"_sj;
-  const std::string& again = "好"_sj;
-  EXPECT_EQ(first, std::string("\x8D\x44"));
-  EXPECT_EQ(&first, &again);
+  EXPECT_EQ("好"_sj, "\x8D\x44");
+  EXPECT_EQ(&"好"_sj, &"好"_sj);  // one cached string for every use
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "text/record_field.h"
 #include "text/search.h"
 #include "text/substring.h"
@@ -8,40 +10,36 @@ namespace tamikaze {
 namespace {
 
 TEST(SubstrAt, FollowsTheSubstringRule) {
-  struct Case {
-    long pos1, count;
-    const char* expected;
+  // {pos1, count, result} on "abcdef".
+  const std::tuple<long, long, const char*> cases[] = {
+      {1, 3, "abc"}, {2, 2, "bc"}, {0, 2, "ab"}, {-5, 1, "a"},  // below 1 counts as 1
+      {5, 10, "ef"}, {6, 1, "f"},  {7, 1, ""},   {100, 1, ""},  // cut at the end / beyond
+      {2, -1, ""},   {3, 0, ""},
   };
-  const Case cases[] = {
-      {1, 3, "abc"},   {2, 2, "bc"},  {0, 2, "ab"},  {-5, 1, "a"},   // below 1 counts as 1
-      {5, 10, "ef"},   {6, 1, "f"},   {7, 1, ""},    {100, 1, ""},  // cut at the end / beyond
-      {2, -1, ""},     {3, 0, ""},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(SubstrAt("abcdef", c.pos1, c.count), c.expected) << c.pos1 << "," << c.count;
+  for (const auto& [pos1, count, result] : cases) {
+    EXPECT_EQ(SubstrAt("abcdef", pos1, count), result) << pos1 << "," << count;
   }
-  EXPECT_EQ(SubstrAt("", 1, 1), "");
 }
 
 TEST(BytePos, IsOneBasedAndZeroWhenAbsent) {
-  EXPECT_EQ(BytePos("cd", "abcdcd"), 3);
-  EXPECT_EQ(BytePos("x", "abc"), 0);
-  EXPECT_EQ(BytePos("", "abc"), 0);
-  EXPECT_EQ(BytePosFrom("cd", "abcdcd", 1), 3);
-  EXPECT_EQ(BytePosFrom("cd", "abcdcd", 3), 3);
-  EXPECT_EQ(BytePosFrom("cd", "abcdcd", 4), 5);
-  EXPECT_EQ(BytePosFrom("cd", "abcdcd", 6), 0);
-  EXPECT_EQ(BytePosFrom("cd", "abcdcd", 99), 0);
-  EXPECT_EQ(BytePosFrom("ab", "abcdcd", 0), 1);
+  // {what, start (1-based), found} in "abcdcd"; a start of 1 is the plain
+  // search, a start below 1 counts as 1, an empty needle is never found.
+  const std::tuple<const char*, long, long> rows[] = {{"cd", 1, 3},  {"x", 1, 0},  {"", 1, 0},
+                                                      {"cd", 3, 3},  {"cd", 4, 5}, {"cd", 6, 0},
+                                                      {"cd", 99, 0}, {"ab", 0, 1}};
+  for (const auto& [what, start1, found] : rows) {
+    EXPECT_EQ(BytePosFrom(what, "abcdcd", start1), found) << what << " from " << start1;
+    EXPECT_EQ(BytePos(what, "abcdcd"), BytePosFrom(what, "abcdcd", 1)) << what;
+  }
 }
 
 TEST(RecordField, ReadsSpacesBeyondTheText) {
-  const std::string text = "0123456789";
-  EXPECT_EQ(RecordField(text, 0, 1, 3), "012");
-  EXPECT_EQ(RecordField(text, 5, 2, 3), "678");
-  EXPECT_EQ(RecordField(text, 5, 4, 4), "89  ");
-  EXPECT_EQ(RecordField(text, 20, 1, 2), "  ");
-  EXPECT_EQ(RecordField(text, 0, 11, 1), " ");
+  // {record offset, pos1, width, field} in "0123456789".
+  const std::tuple<std::size_t, int, int, const char*> rows[] = {
+      {0, 1, 3, "012"}, {5, 2, 3, "678"}, {5, 4, 4, "89  "}, {20, 1, 2, "  "}, {0, 11, 1, " "}};
+  for (const auto& [offset, pos1, width, field] : rows) {
+    EXPECT_EQ(RecordField("0123456789", offset, pos1, width), field) << offset << "," << pos1;
+  }
 }
 
 }  // namespace
