@@ -70,6 +70,15 @@ void MakeRaceFolder(const std::string& path) {
   throw std::runtime_error("レースファイルのフォルダ " + path + " を作れません（" + reason + "）");
 }
 
+// Step 5's BaseName: the file name without its folder and without the text
+// from its last "." on, so ".lzh" gives "" (std::filesystem's stem() would
+// keep a leading dot).
+std::string BaseNameOf(const std::string& path) {
+  std::string name = fs::path(path).filename().string();
+  if (const std::size_t dot = name.rfind('.'); dot != std::string::npos) name.erase(dot);
+  return name;
+}
+
 bool AnyQuote(const std::vector<std::string>& names) {
   for (const std::string& name : names) {
     if (HasQuote(name)) return true;
@@ -130,8 +139,7 @@ class Import {
     first_ = *picked;
     main_.LoadDlgInitialDir = fs::path(first_).parent_path().string();
     report_.archivePath = first_;
-    const std::string baseName = fs::path(first_).stem().string();
-    report_.raceFolder = main_.OutputDir + "/" + baseName + "S";
+    report_.raceFolder = main_.OutputDir + "/" + BaseNameOf(first_) + "S";
     return true;
   }
 

@@ -17,6 +17,7 @@
 #include "app/gui/print_form.h"
 #include "app/gui/text_form.h"
 #include "app/help_texts.h"
+#include "app/screen_clamp.h"
 #include "app/startup.h"
 #include "archive/archive_file.h"
 #include "archive/library_location.h"
@@ -153,6 +154,12 @@ void TMainForm::BuildMenu() {
 
 void TMainForm::FormCreate() {
   StartUp(main_, env_);
+  // Start-up kept the client area on the screen; the window also has its
+  // menu bar, so it is kept on the screen again with its whole size.
+  const WindowPosition kept = ClampToScreen({main_.Left, main_.Top}, width(), height(),
+                                            env_.screenWidth, env_.screenHeight);
+  main_.Left = kept.left;
+  main_.Top = kept.top;
   move(main_.Left, main_.Top);
   ShowFolders();
 }

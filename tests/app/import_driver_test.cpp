@@ -85,6 +85,21 @@ TEST_F(ImportDriverTest, FolderChecksComeBeforeTheDialogAndCancelSaysNothing) {
   EXPECT_EQ(ui_.messages.size(), 2u);  // a cancelled dialog says nothing
 }
 
+// The race folder drops only the last extension, all of it even when the name
+// starts with the dot; an existing one refuses before the archive is looked at.
+TEST_F(ImportDriverTest, RaceFolderIsTheNameWithoutItsLastExtension) {
+  for (const auto& [picked, folder] : {std::pair{"a.b.lzh", "a.bS"}, {".lzh", "S"}}) {
+    fs::create_directory(main_.OutputDir + "/" + folder);
+    ui_.messages.clear();
+    EXPECT_EQ(Import({(scratch_.Path() / picked).string()}).outcome, ImportOutcome::Refused);
+    ASSERT_EQ(ui_.messages.size(), 1u) << picked;
+    EXPECT_EQ(ui_.messages[0].find(std::string(texts::kRaceFolderExists1) + main_.OutputDir + "/" +
+                                   folder + texts::kRaceFolderExists2),
+              0u)
+        << picked;
+  }
+}
+
 TEST_F(ImportDriverTest, RaceCountIsWholeRecordsUpToTheEofMarkAndNoFolderIsReused) {
   std::string marked(1200, '0');  // two records, but a 1A at byte 600 leaves 599 bytes
   marked[599] = '\x1A';
