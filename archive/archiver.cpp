@@ -106,18 +106,21 @@ int TArchiver::FindNext(std::uintptr_t handle, TIndividualInfo& info) {
 }
 
 // The library's record, then times and 64-bit sizes from whichever optional
-// functions the library has (else the record's 32-bit sizes).
+// functions the library has (else the record's 32-bit sizes). The record is
+// packed and its 64-bit fields unaligned, so the library writes into an
+// aligned local that is then copied in.
 void TArchiver::FillExtended(HARC archive, const UnlhaIndividualInfo& found,
                              TIndividualInfo& info) {
   info = TIndividualInfo{};
   std::memcpy(static_cast<void*>(&info), &found, sizeof found);
-  dll_->GetWriteTimeEx(archive, info.ftLastWriteTime);
-  dll_->GetCreateTimeEx(archive, info.ftCreationTime);
-  dll_->GetAccessTimeEx(archive, info.ftLastAccessTime);
-  if (!dll_->GetOriginalSizeEx(archive, info.llOriginalSize))
-    info.llOriginalSize = found.dwOriginalSize;
-  if (!dll_->GetCompressedSizeEx(archive, info.llCompressedSize))
-    info.llCompressedSize = found.dwCompressedSize;
+  std::uint64_t value = 0;
+  if (dll_->GetWriteTimeEx(archive, value)) info.ftLastWriteTime = value;
+  if (dll_->GetCreateTimeEx(archive, value)) info.ftCreationTime = value;
+  if (dll_->GetAccessTimeEx(archive, value)) info.ftLastAccessTime = value;
+  info.llOriginalSize =
+      dll_->GetOriginalSizeEx(archive, value) ? value : std::uint64_t{found.dwOriginalSize};
+  info.llCompressedSize =
+      dll_->GetCompressedSizeEx(archive, value) ? value : std::uint64_t{found.dwCompressedSize};
 }
 
 std::shared_ptr<TArchiverDll> TLha32::MakeDll(const std::string& libraryPath) {

@@ -30,7 +30,12 @@ bool CheckLha(const char* fileName, int mode) {
     if (r != ARCHIVE_OK) return false;
     ++members;
     if (depth == UNLHA_CHECK_RAPID) return true;
-    if (depth >= UNLHA_CHECK_FULL && !ReadWholeMember(reader.get())) return false;
+    // Only files carry data: reading a folder's "data" would leave the
+    // reader at its first byte instead of skipping it, and bytes after the
+    // folder entry would then pass as the next header.
+    if (depth >= UNLHA_CHECK_FULL && archive_entry_filetype(entry) == AE_IFREG &&
+        !ReadWholeMember(reader.get()))
+      return false;
   }
 }
 

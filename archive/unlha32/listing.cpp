@@ -64,11 +64,26 @@ bool ReadMembers(const char* path, std::vector<Member>& members) {
 void DosDateTime(std::int64_t unixTime, std::uint16_t& date, std::uint16_t& time) {
   const std::time_t t = static_cast<std::time_t>(unixTime);
   std::tm local{};
-  if (localtime_r(&t, &local) == nullptr || local.tm_year < 80) return;
+  // The MS-DOS form holds the years 1980 to 2107 only; other times leave it 0.
+  if (localtime_r(&t, &local) == nullptr || local.tm_year < 80 || local.tm_year > 207) return;
   date = static_cast<std::uint16_t>(((local.tm_year - 80) << 9) | ((local.tm_mon + 1) << 5) |
                                     local.tm_mday);
   time =
       static_cast<std::uint16_t>((local.tm_hour << 11) | (local.tm_min << 5) | (local.tm_sec / 2));
+}
+
+// How many bytes of a CP932 name fit in `room` without splitting a
+// double-byte character.
+std::size_t WholeCharsWithin(const std::string& cp932, std::size_t room) {
+  if (cp932.size() <= room) return cp932.size();
+  std::size_t fit = 0;
+  while (fit < cp932.size()) {
+    const auto c = static_cast<unsigned char>(cp932[fit]);
+    const std::size_t width = (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC) ? 2 : 1;
+    if (fit + width > room) break;
+    fit += width;
+  }
+  return fit;
 }
 
 void FillInfo(const Member& m, UnlhaIndividualInfo& info) {
@@ -79,8 +94,9 @@ void FillInfo(const Member& m, UnlhaIndividualInfo& info) {
                                     : static_cast<std::uint16_t>(std::min<std::uint64_t>(
                                           m.compressedSize * 1000 / m.originalSize, 0xFFFF));
   DosDateTime(m.writeTime, info.wDate, info.wTime);
+  // A longer name is cut; the record's last byte stays NUL.
   std::memcpy(info.szFileName, m.storedName.data(),
-              std::min<std::size_t>(m.storedName.size(), UNLHA_FNAME_MAX32));
+              WholeCharsWithin(m.storedName, UNLHA_FNAME_MAX32));
   std::memcpy(info.szMode, m.method.data(), std::min<std::size_t>(m.method.size(), 7));
 }
 

@@ -81,6 +81,8 @@ std::string Flipped(std::string bytes, std::size_t at) {
 TEST_F(Unlha32Test, CheckFailsForAnythingButASoundLhaArchive) {
   const std::string stored = MakeLh0Archive({{"A.DAT", "0123456789"}, {"B.DAT", "abc"}});
   const std::string lh5 = ReadBytes(Fixture("lh5_level0.lzh"));
+  // A folder entry claiming 64 bytes of data, cut short after the first.
+  const std::string folder = MakeLh0Archive({{"dir", std::string(64, '\0'), 040755, "-lhd-"}}, 2);
   const std::size_t firstData = 24 + 5;  // level 0 header with the name "A.DAT"
   const std::tuple<const char*, std::string, bool> cases[] = {
       {"sound stored", stored, true},
@@ -91,6 +93,7 @@ TEST_F(Unlha32Test, CheckFailsForAnythingButASoundLhaArchive) {
       {"stored data damaged: only the CRC tells", Flipped(stored, firstData + 3), false},
       {"header checksum damaged", Flipped(stored, 1), false},
       {"damaged lh5 fixture", ReadBytes(Fixture("lh5_corrupted.lzh")), false},
+      {"folder entry cut short", folder.substr(0, folder.size() - 60), false},
   };
   TArchiveFile archive(UNLHA32_PATH);
   for (const auto& [what, bytes, valid] : cases) {
@@ -109,14 +112,40 @@ TEST_F(Unlha32Test, MemberRecordAndWildcards) {
   ASSERT_FALSE(archive.OpenArchive(nullptr, 0));
   TIndividualInfo info;
   ASSERT_EQ(archive.FindFirst("*.*", info), 0);
-  EXPECT_EQ(info.llOriginalSize, RaceDat().size());
-  EXPECT_EQ(info.dwOriginalSize, RaceDat().size());
-  EXPECT_GT(info.llCompressedSize, 0u);
-  EXPECT_LT(info.llCompressedSize, info.llOriginalSize);
+  // Copies: the record is packed, its fields cannot be bound to references.
+  const std::uint64_t original = info.llOriginalSize, compressed = info.llCompressedSize;
+  EXPECT_EQ(original, RaceDat().size());
+  EXPECT_EQ(std::uint32_t{info.dwOriginalSize}, RaceDat().size());
+  EXPECT_GT(compressed, 0u);
+  EXPECT_LT(compressed, original);
   EXPECT_STREQ(info.szMode, "-lh7-");
-  EXPECT_GT(info.ftLastWriteTime, 116444736000000000ULL);  // after 1970
+  EXPECT_GT(std::uint64_t{info.ftLastWriteTime}, 116444736000000000ULL);  // after 1970
   archive.CloseArchive();
   EXPECT_EQ(ListMembers(archive, "*.DAT"), std::vector<std::string>{"RACE.DAT"});
+}
+
+// A stored name longer than the record's 512 bytes is cut before the first
+// character that does not fit whole, and the record stays NUL-terminated.
+TEST_F(Unlha32Test, LongNamesAreCutAtAWholeCharacter) {
+  const std::string a511(511, 'a'), uma = "馬"_sj;
+  const std::pair<std::string, std::string> cases[] = {
+      {a511 + "b", a511 + "b"},
+      {a511 + "bc", a511 + "b"},
+      {a511 + uma, a511},
+      {std::string(510, 'a') + uma + "x", std::string(510, 'a') + uma},
+      {std::string(300, 'd') + "/" + std::string(300, 'e'),
+       std::string(300, 'd') + "/" + std::string(211, 'e')},
+  };
+  std::vector<Lh0Member> members;
+  std::vector<std::string> expected;
+  for (const auto& [stored, listed] : cases) {
+    members.push_back({stored, "x"});
+    expected.push_back(listed);
+  }
+  WriteLh0Archive(root_ / "long.lzh", members, 2);
+  TArchiveFile archive(UNLHA32_PATH);
+  archive.SetFileName((root_ / "long.lzh").string());
+  EXPECT_EQ(ListMembers(archive), expected);
 }
 
 // Command lines handed to Unlha directly: names select members, unknown
