@@ -28,6 +28,7 @@ class Iconv {
   // with `in`/`inLeft` pointing at that sequence.
   bool Convert(char*& in, std::size_t& inLeft, std::string& out) {
     char buffer[4096];
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);  // start from the initial state
     while (inLeft > 0) {
       char* outPtr = buffer;
       std::size_t outLeft = sizeof buffer;
@@ -56,7 +57,8 @@ std::size_t Utf8SequenceLength(unsigned char lead) {
 }  // namespace
 
 std::string Cp932ToUtf8(const std::string& cp932, const std::string& replacement) {
-  Iconv cv("UTF-8", "CP932");
+  // Opening a converter costs more than converting a name: one per thread.
+  thread_local Iconv cv("UTF-8", "CP932");
   std::string out;
   out.reserve(cp932.size() * 3 / 2);
   std::string input = cp932;
@@ -71,7 +73,7 @@ std::string Cp932ToUtf8(const std::string& cp932, const std::string& replacement
 }
 
 std::string Utf8ToCp932(const std::string& utf8) {
-  Iconv cv("CP932", "UTF-8");
+  thread_local Iconv cv("CP932", "UTF-8");
   std::string out;
   out.reserve(utf8.size());
   std::string input = utf8;
