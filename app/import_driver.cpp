@@ -231,9 +231,8 @@ class Import {
       main_.SaveLst.push_back(CopyrightLine());
       if (converter) converter(main_, race);
       if (main_.SaveLst.size() > 3 && main_.SaveLst[3] == "障"_sj) continue;
-      const fs::path path = ChooseRaceFilePath(report_.raceFolder, main_.RaceFileName);
-      main_.WorkPath = path.string();
-      SaveRaceFile(main_.SaveLst, path);
+      main_.WorkPath =
+          SaveNewRaceFile(main_.SaveLst, report_.raceFolder, main_.RaceFileName).string();
       ++report_.filesWritten;
     }
   }

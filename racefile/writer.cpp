@@ -1,7 +1,9 @@
 #include "racefile/writer.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
-#include <fstream>
 #include <stdexcept>
 #include <system_error>
 
@@ -12,13 +14,6 @@ namespace tamikaze {
 namespace fs = std::filesystem;
 
 namespace {
-
-// True for anything at `path`, a dangling symbolic link included, so that a
-// race file is never written through a link left in the folder.
-bool Taken(const fs::path& path) {
-  std::error_code ec;
-  return fs::exists(fs::symlink_status(path, ec));
-}
 
 std::string JoinLines(const RaceLines& lines) {
   std::size_t size = 0;
@@ -32,6 +27,31 @@ std::string JoinLines(const RaceLines& lines) {
   return bytes;
 }
 
+[[noreturn]] void ThrowCannotWrite(const fs::path& path, int error) {
+  throw std::runtime_error("レースファイル " + path.string() + " を書き込めません（" +
+                           std::generic_category().message(error) + "）");
+}
+
+bool WriteAll(int fd, const std::string& bytes) {
+  for (std::size_t done = 0; done < bytes.size();) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// Creates the first free slot X.uma, X2.uma, ...; the open fails on anything
+// already there, a dangling link included, so nothing is ever replaced.
+int CreateFreeSlot(const fs::path& raceFolder, const std::string& base, fs::path& path) {
+  for (int slot = 1;; ++slot) {
+    path = raceFolder / (base + (slot == 1 ? "" : std::to_string(slot)) + ".uma");
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+}
+
 }  // namespace
 
 std::string RaceFileDiskName(const std::string& raceFileName) {
@@ -42,32 +62,18 @@ std::string RaceFileDiskName(const std::string& raceFileName) {
   return name;
 }
 
-fs::path ChooseRaceFilePath(const fs::path& raceFolder, const std::string& raceFileName) {
-  const std::string base = RaceFileDiskName(raceFileName);
-  fs::path path = raceFolder / (base + ".uma");
-  for (int slot = 2; Taken(path); ++slot) {
-    path = raceFolder / (base + std::to_string(slot) + ".uma");
-  }
-  return path;
-}
-
-void SaveRaceFile(const RaceLines& lines, const fs::path& path) {
-  const std::string bytes = JoinLines(lines);
-  errno = 0;
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  const bool opened = out.is_open();
-  if (opened) out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (opened) out.close();
-  if (out) return;
-  const int error = errno;
-  std::error_code ignored;
-  if (opened && fs::is_regular_file(fs::symlink_status(path, ignored))) {
-    // A cut-off race file would be read as a race with fewer runners: drop it.
-    fs::remove(path, ignored);
-  }
-  std::string message = "レースファイル " + path.string() + " を書き込めません";
-  if (error != 0) message += "（" + std::generic_category().message(error) + "）";
-  throw std::runtime_error(message);
+fs::path SaveNewRaceFile(const RaceLines& lines, const fs::path& raceFolder,
+                         const std::string& raceFileName) {
+  fs::path path;
+  const int fd = CreateFreeSlot(raceFolder, RaceFileDiskName(raceFileName), path);
+  if (fd < 0) ThrowCannotWrite(path, errno);
+  const bool written = WriteAll(fd, JoinLines(lines));
+  int error = written ? 0 : (errno != 0 ? errno : EIO);
+  if (::close(fd) != 0 && error == 0) error = errno;
+  if (error == 0) return path;
+  // A cut-off race file would be read as a race with fewer runners: drop it.
+  ::unlink(path.c_str());
+  ThrowCannotWrite(path, error);
 }
 
 }  // namespace tamikaze

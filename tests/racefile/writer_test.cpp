@@ -33,15 +33,15 @@ class RaceFileWriterTest : public testing::Test {
 };
 
 TEST_F(RaceFileWriterTest, WritesCp932LinesEachEndedByCrLf) {
-  const fs::path path = folder_ / "race.uma";
-  SaveRaceFile({"1600", "東京"_sj, "", " 3"}, path);
+  const fs::path path = SaveNewRaceFile({"1600", "東京"_sj, "", " 3"}, folder_, "race");
+  EXPECT_EQ(path, folder_ / "race.uma");
   EXPECT_EQ(ReadBytes(path), std::string("1600\r\n\x93\x8C\x8B\x9E\r\n\r\n 3\r\n"));
 }
 
 TEST_F(RaceFileWriterTest, ReportsAFileThatCannotBeWritten) {
   const fs::path path = folder_ / "missing" / "race.uma";
   try {
-    SaveRaceFile({"x"}, path);
+    SaveNewRaceFile({"x"}, folder_ / "missing", "race");
     FAIL() << "no error for " << path;
   } catch (const std::runtime_error& error) {
     EXPECT_NE(std::string(error.what()).find(path.string()), std::string::npos) << error.what();
@@ -54,9 +54,7 @@ TEST_F(RaceFileWriterTest, SameNameTakesTheNextFreeSlotAndOverwritesNothing) {
                             "青葉賞5.uma"};
   int race = 0;
   for (const char* file : expected) {
-    const fs::path path = ChooseRaceFilePath(folder_, name);
-    EXPECT_EQ(path, folder_ / file);
-    SaveRaceFile({std::to_string(++race)}, path);
+    EXPECT_EQ(SaveNewRaceFile({std::to_string(++race)}, folder_, name), folder_ / file);
   }
   race = 0;
   for (const char* file : expected) {
@@ -66,7 +64,7 @@ TEST_F(RaceFileWriterTest, SameNameTakesTheNextFreeSlotAndOverwritesNothing) {
 
 TEST_F(RaceFileWriterTest, ADanglingLinkTakesItsSlot) {
   fs::create_symlink(folder_ / "elsewhere", folder_ / "X.uma");
-  EXPECT_EQ(ChooseRaceFilePath(folder_, "X"), folder_ / "X2.uma");
+  EXPECT_EQ(SaveNewRaceFile({"x"}, folder_, "X"), folder_ / "X2.uma");
   EXPECT_FALSE(fs::exists(folder_ / "elsewhere"));
 }
 
