@@ -25,7 +25,8 @@ std::string ArchiverLibraryPathIn(const std::string& appDir, const std::string& 
 }
 
 std::string ArchiverLibraryPath(const std::string& appDir) {
-  return ArchiverLibraryPathIn(appDir, TAMIKAZE_INSTALLED_LIB_DIR);
+  std::string path = ArchiverLibraryPathIn(appDir, appDir + "/" + TAMIKAZE_LIB_FROM_BIN);
+  return path.empty() ? ExistingLibrary(TAMIKAZE_INSTALLED_LIB_DIR) : path;
 }
 
 }  // namespace tamikaze

@@ -1,6 +1,7 @@
 #pragma once
-// Where the program finds libunlha32.so: beside the executable, else in the
-// installed library folder. The activation check asks for it; an empty path
+// Where the program finds libunlha32.so: beside the executable (the build
+// tree), else in the installed library folder next to the executable's
+// folder, else under the prefix it was built for. The activation check asks for it; an empty path
 // means the library is missing.
 
 #include <string>
@@ -8,7 +9,8 @@
 namespace tamikaze {
 
 // The absolute path of libunlha32.so in `appDir` (the executable's folder),
-// else in the installed library folder, else "".
+// else in ../lib/TamikazeNetData from it, else in the prefix's library
+// folder, else "".
 std::string ArchiverLibraryPath(const std::string& appDir);
 
 // The same with the installed library folder given.
