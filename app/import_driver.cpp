@@ -79,6 +79,16 @@ std::string BaseNameOf(const std::string& path) {
   return name;
 }
 
+// Names the archive to work on. A name of one of the archiver family's other
+// formats (.zip, .rar ...) selects nothing here, so such a file goes on as
+// LHA and is refused by the check with its message.
+void SetArchiveName(TArchiveFile& archive, const std::string& path) {
+  try {
+    archive.SetFileName(path);
+  } catch (const EArchiver&) {
+  }
+}
+
 bool AnyQuote(const std::vector<std::string>& names) {
   for (const std::string& name : names) {
     if (HasQuote(name)) return true;
@@ -145,7 +155,7 @@ class Import {
 
   // Steps 7 to 12: check, list and recognise the archive.
   std::optional<ImportOutcome> RecogniseFirstArchive() {
-    archive_.SetFileName(first_);
+    SetArchiveName(archive_, first_);
     archive_.SetArchiverType(kArchiverTypeLha);
     if (!IsArchive(archive_)) return Refuse(texts::kNotAnArchive);
     ListMembers(archive_, main_.ArchiveLst);
@@ -173,7 +183,7 @@ class Import {
       second_ = *picked;
       main_.LoadDlgInitialDir = fs::path(second_).parent_path().string();
     }
-    archive_.SetFileName(second_);
+    SetArchiveName(archive_, second_);
     if (!IsArchive(archive_)) return Refuse(texts::kNotAnArchive);
     ListMembers(archive_, main_.ArchiveLst);
     quoteInMembers_ = quoteInMembers_ || AnyQuote(main_.ArchiveLst);
@@ -202,7 +212,7 @@ class Import {
     archive_.Options().x = 1;
     archive_.ExtractFiles(nullptr, nullptr, folder, {nullptr});
     if (!second_.empty()) {
-      archive_.SetFileName(main_.WorkPath);
+      SetArchiveName(archive_, main_.WorkPath);
       archive_.ExtractFiles(nullptr, nullptr, folder, {nullptr});
     }
   }

@@ -52,8 +52,11 @@ class ImportDriverTest : public ::testing::Test {
 TEST_F(ImportDriverTest, RefusesWithItsMessageAndWritesNothing) {
   const std::string notArchive = (scratch_.Path() / "plain.lzh").string();
   testing::WriteBytes(notArchive, std::string(300, 'x'));
+  const std::string zip = (scratch_.Path() / "cards.zip").string();
+  testing::WriteBytes(zip, std::string("PK\x05\x06", 4) + std::string(18, '\0'));
   const std::pair<std::string, std::string> cases[] = {
       {notArchive, texts::kNotAnArchive},
+      {zip, texts::kNotAnArchive},
       {scratch_.Archive("one.lzh", {{"JRACDEN1.DAT", "x"}}), texts::kNotRecognised},
       {scratch_.Archive("kd3.lzh",
                         {{"JRACDEN1.DAT", "x"}, {"JRACUMAJ.DAT", ""}, {"KOL_DEN1.KD3", ""}}),
