@@ -1,6 +1,7 @@
 #include "app/import_driver.h"
 
 #include <filesystem>
+#include <future>
 #include <optional>
 #include <stdexcept>
 #include <system_error>
@@ -153,11 +154,16 @@ class Import {
     return true;
   }
 
-  // Steps 7 to 12: check, list and recognise the archive.
+  // Steps 7 to 12: check, list and recognise the archive. The full check
+  // decompresses the whole archive, as the extraction does later, so it runs
+  // on a second thread with an archive object of its own while this thread
+  // lists the members and, for a data set of one archive, already extracts
+  // them into the private folder. Nothing is shown before the check's answer
+  // is in, and what a refused archive left in the private folder goes with it.
   std::optional<ImportOutcome> RecogniseFirstArchive() {
     SetArchiveName(archive_, first_);
     archive_.SetArchiverType(kArchiverTypeLha);
-    if (!IsArchive(archive_)) return Refuse(texts::kNotAnArchive);
+    std::future<bool> checked = CheckInBackground(first_);
     ListMembers(archive_, main_.ArchiveLst);
     quoteInMembers_ = AnyQuote(main_.ArchiveLst);
     main_.ArchiveLst.insert(main_.ArchiveLst.end(), 3, "");
@@ -165,9 +171,36 @@ class Import {
     main_.ResetForImport();
     main_.DataType = RecognizeDataType(m[0], m[1], m[2]);
     report_.dataType = main_.DataType;
-    if (HoldsKd3Member(m[0], m[1], m[2])) return Refuse(texts::kKd3);
+    const bool kd3 = HoldsKd3Member(m[0], m[1], m[2]);
+    if (!kd3 && IsOneArchiveDataSet(main_.DataType) && !AnyQuoteInPaths()) ExtractEarly();
+    if (!checked.get()) return Refuse(texts::kNotAnArchive);
+    if (kd3) return Refuse(texts::kKd3);
     if (main_.DataType == 0) return Refuse(texts::kNotRecognised);
     return std::nullopt;
+  }
+
+  std::future<bool> CheckInBackground(const std::string& path) const {
+    return std::async(std::launch::async, [library = archive_.LibraryPath(), path] {
+      TArchiveFile checker(library);
+      SetArchiveName(checker, path);
+      checker.SetArchiverType(kArchiverTypeLha);
+      return IsArchive(checker);
+    });
+  }
+
+  static bool IsOneArchiveDataSet(int dataType) {
+    return dataType != 0 && dataType != 3 && dataType != 6;
+  }
+
+  // A double quote cannot travel in the quoted extraction command line.
+  bool AnyQuoteInPaths() const {
+    return HasQuote(first_) || HasQuote(second_) || HasQuote(main_.TempDir) || quoteInMembers_;
+  }
+
+  void ExtractEarly() {
+    temp_.emplace(main_.TempDir);
+    Extract(temp_->Path());
+    extracted_ = true;
   }
 
   // Step 13: the second archive of the special registrations, by the "TT"
@@ -195,12 +228,12 @@ class Import {
   }
 
   // Steps 14 to 22, under the wait window and in a private extraction folder
-  // that is removed whatever ends them.
+  // that is removed whatever ends them (when the import object goes).
   void Convert() {
-    PrivateTempFolder temp(main_.TempDir);
+    if (!temp_) temp_.emplace(main_.TempDir);
     WaitWindow wait(ui_);
-    Extract(temp.Path());
-    ReadRecordFiles(temp.Path());
+    if (!extracted_) Extract(temp_->Path());
+    ReadRecordFiles(temp_->Path());
     MakeRaceFolder(report_.raceFolder);
     WriteRaces();
   }
@@ -254,6 +287,8 @@ class Import {
   std::string first_;   // the picked archive
   std::string second_;  // the second archive of data types 3 and 6
   bool quoteInMembers_ = false;
+  std::optional<PrivateTempFolder> temp_;  // the private extraction folder
+  bool extracted_ = false;                 // the members are in it already
 };
 
 }  // namespace

@@ -41,6 +41,9 @@ class TArchiveFile {
 
   TArchiverOptions& Options() { return options_; }
 
+  // The libunlha32.so this object loads.
+  const std::string& LibraryPath() const { return libraryPath_; }
+
   // Valid archive when the low 15 bits of the result are not all zero.
   int CheckArchive(int mode);
   // Returns true on failure.

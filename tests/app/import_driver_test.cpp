@@ -54,9 +54,17 @@ TEST_F(ImportDriverTest, RefusesWithItsMessageAndWritesNothing) {
   testing::WriteBytes(notArchive, std::string(300, 'x'));
   const std::string zip = (scratch_.Path() / "cards.zip").string();
   testing::WriteBytes(zip, std::string("PK\x05\x06", 4) + std::string(18, '\0'));
+  // A sound listing of recognised members whose data fails its CRC: the check
+  // refuses it, after the extraction that ran beside the check.
+  const std::string damaged = scratch_.Archive(
+      "damaged.lzh", {{"JRACDEN1.DAT", std::string(1463, '1')}, {"JRACUMAJ.DAT", "horse"}});
+  std::string bytes = testing::ReadBytes(damaged);
+  bytes[bytes.find("horse")] = 'H';
+  testing::WriteBytes(damaged, bytes);
   const std::pair<std::string, std::string> cases[] = {
       {notArchive, texts::kNotAnArchive},
       {zip, texts::kNotAnArchive},
+      {damaged, texts::kNotAnArchive},
       {scratch_.Archive("one.lzh", {{"JRACDEN1.DAT", "x"}}), texts::kNotRecognised},
       {scratch_.Archive("kd3.lzh",
                         {{"JRACDEN1.DAT", "x"}, {"JRACUMAJ.DAT", ""}, {"KOL_DEN1.KD3", ""}}),
