@@ -62,7 +62,7 @@ class CommandLineTest : public ::testing::Test {
     return (dir / name).string();
   }
 
-  testing::ScratchFolder scratch_;
+  testing::ArchiveScratchFolder scratch_;
   const std::string out_ = scratch_.Folder("out").string();
 };
 

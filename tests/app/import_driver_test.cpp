@@ -21,7 +21,7 @@ class ImportDriverTest : public ::testing::Test {
     main_.OutputDir = scratch_.Folder("out").string();
     main_.TempDir = (scratch_.Path() / "cache/Temp").string();
     main_.TamikazeDir = scratch_.Folder("tamikaze").string();
-    testing::WriteBytes(scratch_.Path() / "tamikaze/Tamikaze.exe", "");
+    scratch_.File("tamikaze/Tamikaze.exe");
     PrepareArchive(archive_);
   }
 
@@ -43,7 +43,7 @@ class ImportDriverTest : public ::testing::Test {
     EXPECT_EQ(ui_.waitShown, 0);
   }
 
-  testing::ScratchFolder scratch_;
+  testing::ArchiveScratchFolder scratch_;
   Main main_;
   TArchiveFile archive_{TAMIKAZE_TEST_UNLHA32};
   testing::FakeImportUi ui_;

@@ -10,7 +10,7 @@
 #include <chrono>
 #include <thread>
 
-#include "tests/app/app_test_support.h"
+#include "tests/support/scratch_folder.h"
 
 namespace tamikaze {
 namespace {
@@ -54,10 +54,7 @@ TEST(LaunchTest, OutcomeFollowsWhatCanRunTheProgram) {
     const fs::path log = tmp.Path() / "log";
     if (c.exePresent) WriteBytes(exe, Recorder(log));
     if (c.exeExecutable) chmod(exe.c_str(), 0755);
-    if (c.winePresent) {
-      WriteBytes(tmp.Path() / "bin/wine", Recorder(log));
-      chmod((tmp.Path() / "bin/wine").c_str(), 0755);
-    }
+    if (c.winePresent) chmod(tmp.File("bin/wine", Recorder(log)).c_str(), 0755);
     const std::string path = tmp.Folder("empty").string() + ":" + tmp.Folder("bin").string();
 
     EXPECT_EQ(LaunchTamikaze(tamikaze.string(), path), c.expected);

@@ -4,7 +4,7 @@
 
 #include "app/data_types.h"
 #include "app/second_archive.h"
-#include "tests/app/app_test_support.h"
+#include "tests/support/scratch_folder.h"
 
 namespace tamikaze {
 namespace {

@@ -7,7 +7,7 @@
 #include "app/settings_file.h"
 #include "app/startup.h"
 #include "app/temp_folder.h"
-#include "tests/app/app_test_support.h"
+#include "tests/support/scratch_folder.h"
 
 namespace tamikaze {
 namespace {

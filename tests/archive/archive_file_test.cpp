@@ -90,9 +90,7 @@ TEST(ArchiverLoader, MissingLibraryOrRequiredFunction) {
 class LibraryLocation : public TempFolderTest {};
 
 TEST_F(LibraryLocation, BesideTheProgramElseInstalledElseNone) {
-  const fs::path app = root_ / "bin", installed = root_ / "lib";
-  fs::create_directories(app);
-  fs::create_directories(installed);
+  const fs::path app = scratch_.Folder("bin"), installed = scratch_.Folder("lib");
   auto found = [&] { return ArchiverLibraryPathIn(app.string(), installed.string()); };
   EXPECT_EQ(found(), "");
   WriteBytes(installed / "libunlha32.so", "");

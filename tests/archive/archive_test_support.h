@@ -1,46 +1,26 @@
 #pragma once
-// Shared pieces of the archive tests: a private temporary folder, file
-// reading and writing, listing an archive, and the messages of raised errors.
+// Shared pieces of the archive tests: a fixture with a scratch folder, the
+// fixture archives, listing an archive, and the messages of raised errors.
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "archive/archive_file.h"
+#include "tests/support/scratch_folder.h"
 
 namespace tamikaze::testing {
 
-namespace fs = std::filesystem;
-
 class TempFolderTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "tam_archive_XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    root_ = pattern;
-  }
-  void TearDown() override { fs::remove_all(root_); }
-
-  fs::path root_;
+  ScratchFolder scratch_;
+  const fs::path root_ = scratch_.Path();
 };
 
 inline fs::path Fixture(const char* name) {
   return fs::path(ARCHIVE_FIXTURES) / name;
-}
-
-inline std::string ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-inline void WriteBytes(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
 }
 
 // The options the program sets: jse and jso at activation, n and x before

@@ -2,7 +2,6 @@
 // count does not read ends the import, and the races before it keep their
 // files.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
@@ -12,11 +11,10 @@
 #include "archive/archive_file.h"
 #include "tests/convert/jra_current_records.h"
 #include "tests/support/lh0_writer.h"
+#include "tests/support/scratch_folder.h"
 
 namespace tamikaze::testing {
 namespace {
-
-namespace fs = std::filesystem;
 
 class OneArchiveUi : public ImportUi {
  public:
@@ -30,33 +28,22 @@ class OneArchiveUi : public ImportUi {
   std::string path_;
 };
 
-class JraCurrentImport : public ::testing::Test {
- protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "tamikaze-jravan-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    root_ = pattern;
-  }
-  void TearDown() override { fs::remove_all(root_); }
-
-  fs::path root_;
-};
-
-TEST_F(JraCurrentImport, AnErrorMidImportKeepsTheEarlierRaceFiles) {
+TEST(JraCurrentImport, AnErrorMidImportKeepsTheEarlierRaceFiles) {
+  const ScratchFolder scratch;
+  const fs::path& root = scratch.Path();
   const std::string den =
       Joined({CurrentRace().Put(18, "一番特別"_sj).Put(325, "01").Put(331, "H000000001"),
               CurrentRace().Put(15, "12").Put(137, "51").Put(325, "01"),  // steeplechase
               CurrentRace().Put(15, "03").Put(325, "1A"), CurrentRace().Put(15, "04")});
   WriteLh0Archive(
-      root_ / "cards.lzh",
+      root / "cards.lzh",
       {{"JRACDEN1.DAT", den}, {"JRACUMAJ.DAT", CurrentHorse("H000000001", "ウマ"_sj).Str()}});
   Main main;
-  main.OutputDir = (root_ / "out").string();
-  main.TempDir = (root_ / "temp").string();
-  fs::create_directories(main.OutputDir);
+  main.OutputDir = scratch.Folder("out").string();
+  main.TempDir = (root / "temp").string();
   TArchiveFile archive(TAMIKAZE_TEST_UNLHA32);
   PrepareArchive(archive);
-  OneArchiveUi ui((root_ / "cards.lzh").string());
+  OneArchiveUi ui((root / "cards.lzh").string());
   try {
     ImportArchive(main, archive, ui, ImportSettings{false});
     ADD_FAILURE() << "the import did not stop";
@@ -64,10 +51,10 @@ TEST_F(JraCurrentImport, AnErrorMidImportKeepsTheEarlierRaceFiles) {
     EXPECT_STREQ(e.what(), "'1A' は整数ではありません");
   }
   std::vector<fs::path> written;
-  for (const auto& entry : fs::directory_iterator(root_ / "out" / "cardsS"))
+  for (const auto& entry : fs::directory_iterator(root / "out" / "cardsS"))
     written.push_back(entry.path().filename());
   EXPECT_EQ(written, std::vector<fs::path>{"一番特別.uma"});
-  std::ifstream file(root_ / "out" / "cardsS" / "一番特別.uma", std::ios::binary);
+  std::ifstream file(root / "out" / "cardsS" / "一番特別.uma", std::ios::binary);
   int lines = 0;
   for (std::string line; std::getline(file, line);) ++lines;
   EXPECT_EQ(lines, 61 + 42);

@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include <QTemporaryDir>
 #include <QTest>
 #include <QtWidgets>
 
@@ -20,6 +19,7 @@
 #include "app/import_texts.h"
 #include "app/launch.h"
 #include "app/startup.h"
+#include "tests/support/scratch_folder.h"
 #include "text/cp932.h"
 
 namespace tamikaze {
@@ -69,29 +69,15 @@ class MainFormTest : public ::testing::Test {
     });
     timer->start();
   }
-  // The path of `relative` in the test's own folder.
-  std::string Path(const std::string& relative) {
-    return dir.filePath(QString::fromStdString(relative)).toStdString();
-  }
-  // Makes the folder `relative`; returns its path.
-  std::string Folder(const std::string& relative) {
-    fs::create_directories(Path(relative));
-    return Path(relative);
-  }
-  // Writes the file `relative`, making its folder.
-  void File(const std::string& relative, const std::string& bytes = "") {
-    fs::create_directories(fs::path(Path(relative)).parent_path());
-    std::ofstream(Path(relative), std::ios::binary) << bytes;
-  }
   // Home, config, cache, Wine prefix and the program's folder in the test's
   // folder; only home and the program's folder exist.
   Environment TestEnvironment() {
     Environment env;
-    env.home = Folder("home");
-    env.xdgConfigHome = Path("config");
-    env.xdgCacheHome = Path("cache");
-    env.winePrefix = Path("wine");
-    env.exeDir = Folder("app");
+    env.home = scratch.Folder("home");
+    env.xdgConfigHome = scratch.Path() / "config";
+    env.xdgCacheHome = scratch.Path() / "cache";
+    env.winePrefix = scratch.Path() / "wine";
+    env.exeDir = scratch.Folder("app");
     return env;
   }
   // The window position in the settings file.
@@ -108,7 +94,7 @@ class MainFormTest : public ::testing::Test {
     return names;
   }
 
-  QTemporaryDir dir;
+  testing::ScratchFolder scratch;
   Environment env = TestEnvironment();
   Main main;
   std::vector<std::string> opened;
@@ -151,16 +137,16 @@ TEST_F(MainFormTest, ComponentsAndMenu) {
 // the race-file folder follows only on "はい" to the second question. The
 // chooser lies on the window's corner.
 TEST_F(MainFormTest, TamikazeFolderChange) {
-  main.TamikazeDir = Folder("old-tamikaze");
-  main.OutputDir = Folder("old-output");
+  main.TamikazeDir = scratch.Folder("old-tamikaze");
+  main.OutputDir = scratch.Folder("old-output");
   form.move(80, 30);
   const QStringList question{"レースファイルを展開する場所", "も同じ場所にします。"};
   for (const auto& [folder, answer] :
        {std::pair{"no-exe", ""}, {"t-no", "IieBtn"}, {"t-yes", "HaiBtn"}}) {
     SCOPED_TRACE(folder);
-    const std::string chosen = Folder(folder);
+    const std::string chosen = scratch.Folder(folder);
     const bool hasExe = *answer != '\0', yes = answer == std::string("HaiBtn");
-    if (hasExe) std::ofstream(chosen + "/Tamikaze.exe");
+    if (hasExe) scratch.File(folder + std::string("/Tamikaze.exe"));
     const Main before = main;
     seen.clear();
     frames.clear();
@@ -192,7 +178,7 @@ TEST_F(MainFormTest, MissingFolderStartsChooserAtAppDir) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.caption);
-    main.*row.folder = Path("gone");
+    main.*row.folder = scratch.Path() / "gone";
     seen.clear();
     AnswerModals({""});
     (form.*row.command)();
@@ -213,7 +199,7 @@ TEST_F(MainFormTest, ResetOutputFolder) {
   EXPECT_EQ(seen, (QStringList{"レースファイルを展開する場所", "を標準の場所に戻します。"}));
   EXPECT_EQ(frames.front().topLeft(), CentredOn(form.frameGeometry(), frames.front().size()));
 
-  main.TamikazeDir = Path("removed");
+  main.TamikazeDir = scratch.Path() / "removed";
   AnswerModals({"HaiBtn"});
   form.OutputHyoBtnClick();
   EXPECT_EQ(main.OutputDir, main.TamikazeDir + "/RaceFile");
@@ -224,8 +210,8 @@ TEST_F(MainFormTest, ResetOutputFolder) {
 // Two items in a row replace the text of the one viewer, shown on the
 // window's corner.
 TEST_F(MainFormTest, HelpItemsShareTheOneViewer) {
-  File("app/Tamdata/Hint.dat", "ヒントの本文"_sj);
-  File("app/Tamdata/Baken.dat", "馬券の本文"_sj);
+  scratch.File("app/Tamdata/Hint.dat", "ヒントの本文"_sj);
+  scratch.File("app/Tamdata/Baken.dat", "馬券の本文"_sj);
   form.move(40, 20);
   form.findChild<QAction*>("HintMnu")->trigger();
   EXPECT_EQ(form.TextForm().TextMemo->toPlainText(), "ヒントの本文");
@@ -267,13 +253,13 @@ TEST_F(MainFormTest, MissingLibraryShowsNoticeOpensReadmeAndCloses) {
 // cursor is gone.
 TEST_F(MainFormTest, ImportErrorIsShownAfterTheWaitWindow) {
   main.AppDir = QCoreApplication::applicationDirPath().toStdString();
-  main.LoadDlgInitialDir = Folder("downloads");
+  main.LoadDlgInitialDir = scratch.Folder("downloads");
   const std::string archive = main.LoadDlgInitialDir + "/sample.lzh";
   fs::copy_file(TAMIKAZE_SAMPLE_ARCHIVE, archive);
-  main.TamikazeDir = Folder("tamikaze");
-  File("tamikaze/Tamikaze.exe");
-  main.OutputDir = Folder("races");
-  File("races/sampleS");
+  main.TamikazeDir = scratch.Folder("tamikaze");
+  scratch.File("tamikaze/Tamikaze.exe");
+  main.OutputDir = scratch.Folder("races");
+  scratch.File("races/sampleS");
   AnswerModals({QString::fromStdString(archive), ""});
   form.LoadBtnClick();
   ASSERT_EQ(seen.size(), 2);

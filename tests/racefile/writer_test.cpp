@@ -1,13 +1,9 @@
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 #include "racefile/writer.h"
+#include "tests/support/scratch_folder.h"
 #include "text/cp932.h"
 
 namespace tamikaze {
@@ -15,21 +11,13 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace literals;
-
-std::string ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testing::ReadBytes;
 
 // A fresh folder per test, removed afterwards.
-class RaceFileWriterTest : public testing::Test {
+class RaceFileWriterTest : public ::testing::Test {
  protected:
-  RaceFileWriterTest() { fs::create_directories(folder_); }
-  ~RaceFileWriterTest() override { fs::remove_all(folder_); }
-
-  const fs::path folder_ =
-      fs::temp_directory_path() / ("racefile_writer_" + std::to_string(getpid()) + "_" +
-                                   testing::UnitTest::GetInstance()->current_test_info()->name());
+  testing::ScratchFolder scratch_;
+  const fs::path folder_ = scratch_.Path();
 };
 
 TEST_F(RaceFileWriterTest, WritesCp932LinesEachEndedByCrLf) {
