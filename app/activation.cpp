@@ -1,8 +1,5 @@
 #include "app/activation.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "archive/archive_file.h"
 
 namespace tamikaze {
@@ -18,11 +15,6 @@ const std::vector<std::string>& MissingLibraryNotice() {
       "　「TamikazeNetDataについて」を開きます）",
   };
   return lines;
-}
-
-bool ArchiverLibraryPresent(const std::string& libraryPath) {
-  std::error_code ec;
-  return std::filesystem::is_regular_file(libraryPath, ec);
 }
 
 void PrepareArchive(TArchiveFile& archive) {

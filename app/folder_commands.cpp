@@ -1,11 +1,8 @@
 #include "app/folder_commands.h"
 
-#include "app/file_checks.h"
-
 #include <filesystem>
-#include <system_error>
 
-#include "app/startup.h"
+#include "app/file_checks.h"
 
 namespace tamikaze {
 namespace fs = std::filesystem;
@@ -36,11 +33,6 @@ void SetReadDir(Main& main, const std::string& folder) {
 }
 
 }  // namespace
-
-std::string JoinFolder(const std::string& folder, const std::string& name) {
-  if (!folder.empty() && folder.back() == '/') return folder + name;
-  return folder + "/" + name;
-}
 
 void ChangeTamikazeDir(Main& main, FolderUi& ui) {
   if (!FolderExists(main.TamikazeDir)) main.TamikazeDir = main.AppDir;
@@ -77,11 +69,8 @@ void ChangeReadDir(Main& main, FolderUi& ui) {
 
 void ResetTamikazeDir(Main& main, const Environment& env, FolderUi& ui) {
   if (!ui.Confirm("「Tamikaze」のインストールしてある場所", "を標準の場所に戻します。")) return;
-  const std::string root = DriveRoot(env);
-  const std::string programFiles = FolderExists(root + "Program Files (x86)")
-                                       ? root + "Program Files (x86)/Tamikaze"
-                                       : root + "Program Files/Tamikaze";
-  main.TamikazeDir = FolderExists(programFiles) ? programFiles : root;
+  const std::string programFiles = DefaultTamikazeDir(env);
+  main.TamikazeDir = FolderExists(programFiles) ? programFiles : DriveRoot(env);
   ui.ShowFolders();
   AskOutputDirUnderTamikaze(main, ui);
 }

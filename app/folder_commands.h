@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/environment.h"
+#include "app/folders.h"
 #include "app/main_state.h"
 
 namespace tamikaze {
@@ -45,8 +46,5 @@ void ChangeReadDir(Main& main, FolderUi& ui);
 void ResetTamikazeDir(Main& main, const Environment& env, FolderUi& ui);
 void ResetOutputDir(Main& main, FolderUi& ui);
 void ResetReadDir(Main& main, FolderUi& ui);
-
-// `folder` + "/" + `name`, without doubling a "/" that `folder` ends with.
-std::string JoinFolder(const std::string& folder, const std::string& name);
 
 }  // namespace tamikaze

@@ -5,7 +5,6 @@
 #include <system_error>
 
 #include "app/file_checks.h"
-#include "app/startup.h"
 
 namespace tamikaze {
 namespace fs = std::filesystem;
@@ -67,6 +66,17 @@ std::string DriveRoot(const Environment& env) {
 
 std::string SettingsFilePath(const Environment& env) {
   return ConfigFolder(env) + "/Tamnet.ini";
+}
+
+std::string DefaultTamikazeDir(const Environment& env) {
+  const std::string root = DriveRoot(env);
+  return FolderExists(root + "Program Files (x86)") ? root + "Program Files (x86)/Tamikaze"
+                                                    : root + "Program Files/Tamikaze";
+}
+
+std::string JoinFolder(const std::string& folder, const std::string& name) {
+  if (!folder.empty() && folder.back() == '/') return folder + name;
+  return folder + "/" + name;
 }
 
 }  // namespace tamikaze

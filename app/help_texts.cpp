@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "app/folder_commands.h"
+#include "app/folders.h"
 
 namespace tamikaze {
 namespace fs = std::filesystem;

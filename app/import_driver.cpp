@@ -114,9 +114,7 @@ class Import {
     if (main_.DataType == 3 || main_.DataType == 6) {
       if (const auto refused = FetchSecondArchive()) return *refused;
     }
-    if (HasQuote(first_) || HasQuote(second_) || HasQuote(main_.TempDir)) {
-      return Refuse(texts::kQuoteInPath);
-    }
+    if (QuoteInPaths()) return Refuse(texts::kQuoteInPath);
     if (quoteInMembers_) return Refuse(texts::kQuoteInMember);
     Convert();
     return ImportOutcome::Done;
@@ -172,7 +170,9 @@ class Import {
     main_.DataType = RecognizeDataType(m[0], m[1], m[2]);
     report_.dataType = main_.DataType;
     const bool kd3 = HoldsKd3Member(m[0], m[1], m[2]);
-    if (!kd3 && IsOneArchiveDataSet(main_.DataType) && !AnyQuoteInPaths()) ExtractEarly();
+    if (!kd3 && IsOneArchiveDataSet(main_.DataType) && !QuoteInPaths() && !quoteInMembers_) {
+      ExtractEarly();
+    }
     if (!checked.get()) return Refuse(texts::kNotAnArchive);
     if (kd3) return Refuse(texts::kKd3);
     if (main_.DataType == 0) return Refuse(texts::kNotRecognised);
@@ -193,8 +193,8 @@ class Import {
   }
 
   // A double quote cannot travel in the quoted extraction command line.
-  bool AnyQuoteInPaths() const {
-    return HasQuote(first_) || HasQuote(second_) || HasQuote(main_.TempDir) || quoteInMembers_;
+  bool QuoteInPaths() const {
+    return HasQuote(first_) || HasQuote(second_) || HasQuote(main_.TempDir);
   }
 
   void ExtractEarly() {

@@ -9,7 +9,7 @@
 #include <sstream>
 #include <system_error>
 
-#include "app/folder_commands.h"
+#include "app/folders.h"
 
 namespace tamikaze {
 namespace fs = std::filesystem;

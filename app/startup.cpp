@@ -4,7 +4,6 @@
 #include <system_error>
 
 #include "app/file_checks.h"
-#include "app/folders.h"
 #include "app/screen_clamp.h"
 #include "app/settings_file.h"
 #include "app/temp_folder.h"
@@ -36,12 +35,9 @@ void ApplySavedSettings(Main& main, const Environment& env, const SettingsValues
 
 // First start: the Windows program's defaults, on the Wine C: drive when there is one.
 void ApplyFirstStartDefaults(Main& main, const Environment& env, bool readOnly) {
-  const std::string root = DriveRoot(env);
   main.Left = 0;
   main.Top = 0;
-  main.TamikazeDir = FolderExists(root + "Program Files (x86)")
-                         ? root + "Program Files (x86)/Tamikaze"
-                         : root + "Program Files/Tamikaze";
+  main.TamikazeDir = DefaultTamikazeDir(env);
   main.OutputDir = main.TamikazeDir + "/RaceFile";
   if (!readOnly && !FolderExists(main.OutputDir) && FolderExists(main.TamikazeDir)) {
     fs::create_directory(main.OutputDir);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/environment.h"
+#include "app/folders.h"
 #include "app/main_state.h"
 
 namespace tamikaze {
@@ -22,12 +23,5 @@ void StartUp(Main& main, const Environment& env, bool readOnly = false);
 
 // Writes Tamnet.ini (Left, Top, TamikazeDir, OutputDir, ReadDir) atomically.
 void SaveSettings(Main& main, const Environment& env);
-
-// Path of Tamnet.ini for this user.
-std::string SettingsFilePath(const Environment& env);
-
-// The "drive root" R: the Wine prefix's C: drive when it exists, else the
-// home folder; always with a trailing "/".
-std::string DriveRoot(const Environment& env);
 
 }  // namespace tamikaze

@@ -10,10 +10,6 @@
 namespace tamikaze {
 namespace {
 
-std::string Quoted(const std::string& item) {
-  return "\"" + item + "\"";
-}
-
 void RefuseQuote(const std::string& item) {
   if (item.find('"') != std::string::npos) throw EArchiver(kMsgQuoteInPath);
 }

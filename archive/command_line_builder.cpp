@@ -93,10 +93,6 @@ const OptionSlot kOptionSlots[] = {
     {"gyx", kNumber, &TArchiverOptions::gyx, nullptr, nullptr},
 };
 
-std::string Quoted(const std::string& item) {
-  return "\"" + item + "\"";
-}
-
 std::string Switch(const OptionSlot& slot, const TArchiverOptions& options) {
   const std::string dash = std::string("-") + slot.name;
   switch (slot.kind) {
@@ -125,6 +121,10 @@ std::string OptionSwitches(const TArchiverOptions& options) {
   std::string out;
   for (const OptionSlot& slot : kOptionSlots) out += Switch(slot, options);
   return out;
+}
+
+std::string Quoted(const std::string& item) {
+  return "\"" + item + "\"";
 }
 
 std::string WithTrailingSlash(const std::string& folder) {

@@ -1,6 +1,7 @@
 #pragma once
-// The switch part of an archiver command line: every set option of
-// TArchiverOptions in command-line order, each preceded by a space.
+// The pieces of an archiver command line: the switch part (every set option
+// of TArchiverOptions in command-line order, each preceded by a space), the
+// folder and the quoting of an item.
 
 #include <string>
 
@@ -15,5 +16,8 @@ std::string OptionSwitches(const TArchiverOptions& options);
 
 // `folder` with a trailing "/" ensured ("" stays "").
 std::string WithTrailingSlash(const std::string& folder);
+
+// `item` between double quotes, one item of the command line.
+std::string Quoted(const std::string& item);
 
 }  // namespace tamikaze

@@ -1,8 +1,8 @@
 #pragma once
 // Where the program finds libunlha32.so: beside the executable (the build
 // tree), else in the installed library folder next to the executable's
-// folder, else under the prefix it was built for. The activation check asks for it; an empty path
-// means the library is missing.
+// folder, else under the prefix it was built for. The activation check asks
+// for it; an empty path means the library is missing.
 
 #include <string>
 

@@ -1,11 +1,9 @@
 #include "racefile/cp932_chars.h"
 
+#include "text/cp932.h"
+
 namespace tamikaze {
 namespace {
-
-bool IsLeadByte(unsigned char b) {
-  return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
 
 // True when `count` bytes from the boundary `pos` end on a boundary too, so a
 // match never takes half of a character at its end.
@@ -30,7 +28,7 @@ std::size_t FindCharsFrom(const std::string& text, const std::string& what, std:
 }  // namespace
 
 std::size_t Cp932CharLength(const std::string& text, std::size_t pos) {
-  return IsLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() ? 2 : 1;
+  return IsCp932LeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() ? 2 : 1;
 }
 
 std::size_t FindChars(const std::string& text, const std::string& what) {

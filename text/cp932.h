@@ -18,11 +18,17 @@ inline constexpr const char* kReplacementChar = "\xEF\xBF\xBD";
 
 // CP932 bytes to UTF-8. Each byte that does not start a convertible CP932
 // character becomes `replacement` (U+FFFD by default; "_" for file names).
-std::string Cp932ToUtf8(const std::string& cp932, const std::string& replacement = kReplacementChar);
+std::string Cp932ToUtf8(const std::string& cp932,
+                        const std::string& replacement = kReplacementChar);
 
 // UTF-8 to CP932 bytes. A character without a CP932 form, and each byte of
 // malformed UTF-8, becomes the full-width "？".
 std::string Utf8ToCp932(const std::string& utf8);
+
+// True for a byte that starts a double-byte CP932 character (81-9F, E0-FC hex).
+inline bool IsCp932LeadByte(unsigned char byte) {
+  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
 
 namespace literals {
 

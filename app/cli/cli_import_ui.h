@@ -3,8 +3,10 @@
 // imported, and for the second archive the "TT" rule's failure answered by
 // --second (or a refusal when it is absent). Messages go to standard error.
 
+#include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 
 #include "app/import_ui.h"
 

@@ -52,7 +52,7 @@ int RunImports(const ImportArguments& args, const Environment& env, std::ostream
   StartUp(main, env, /*readOnly=*/true);
   if (!args.outputDir.empty()) main.OutputDir = args.outputDir;
   const std::string libraryPath = ArchiverLibraryPath(main.AppDir);
-  if (!ArchiverLibraryPresent(libraryPath)) {
+  if (libraryPath.empty()) {
     for (const std::string& line : MissingLibraryNotice()) err << line << '\n';
     return kExitRefused;
   }

@@ -50,12 +50,12 @@ void GuiImportUi::ShowWait(const std::string& message) {
   waitForm_->ShowNow();
 }
 
-// The window is released at once; its destructor gives the cursor back.
+// The window is released at once; its destructor gives the cursor back. The
+// import repaints the main window after it.
 void GuiImportUi::HideWait() {
   if (!waitForm_) return;
   waitForm_->hide();
   waitForm_.reset();
-  if (mainWindow_ != nullptr) mainWindow_->repaint();
 }
 
 void GuiImportUi::Repaint() {

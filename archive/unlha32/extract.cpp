@@ -4,7 +4,6 @@
 // is written.
 
 #include <fcntl.h>
-#include <fnmatch.h>
 #include <sys/stat.h>
 #include <unistd.h>
 

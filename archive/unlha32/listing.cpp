@@ -78,8 +78,7 @@ std::size_t WholeCharsWithin(const std::string& cp932, std::size_t room) {
   if (cp932.size() <= room) return cp932.size();
   std::size_t fit = 0;
   while (fit < cp932.size()) {
-    const auto c = static_cast<unsigned char>(cp932[fit]);
-    const std::size_t width = (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC) ? 2 : 1;
+    const std::size_t width = IsCp932LeadByte(static_cast<unsigned char>(cp932[fit])) ? 2 : 1;
     if (fit + width > room) break;
     fit += width;
   }

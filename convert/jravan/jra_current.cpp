@@ -47,12 +47,13 @@ std::string UnnamedRaceFileName(const ConvertState& state, int venueCode) {
   return VenueName(venueCode) + RaceField(state, kRaceNumberPos1, 2) + "R";
 }
 
-// Sets RaceFileName from the name field. A name that abbreviates to nothing
-// would give a file ".uma"; such a race is named like a race without a name.
+// Sets RaceFileName from the name field (the abbreviation drops its
+// full-width spaces). A name that abbreviates to nothing would give a file
+// ".uma"; such a race is named like a race without a name.
 void SetRaceFileName(ConvertState& state, int venueCode) {
   const std::string name = CurrentRaceName(state.DenText, state.RaceOffset);
   if (!name.empty()) {
-    state.RaceFileName = WithoutFullWidthSpaces(name);
+    state.RaceFileName = name;
     AbbreviateRaceName(state.RaceFileName);
     if (!state.RaceFileName.empty()) return;
   }

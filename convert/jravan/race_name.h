@@ -14,8 +14,4 @@ namespace tamikaze {
 // the name is kept.
 std::string CurrentRaceName(const std::string& denText, std::size_t raceOffset);
 
-// `cp932` without its full-width spaces; double-byte characters are kept
-// whole, so a space's bytes inside another character are not touched.
-std::string WithoutFullWidthSpaces(const std::string& cp932);
-
 }  // namespace tamikaze
