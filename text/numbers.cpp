@@ -6,13 +6,21 @@
 
 namespace tamikaze {
 
-ENotInteger::ENotInteger(const std::string& cp932Text)
-    : std::runtime_error("'" + Cp932ToUtf8(cp932Text) + "' は整数ではありません"),
-      text_(cp932Text) {}
-
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+// The text read, as a message shows it: UTF-8, with a NUL byte (which would
+// end the message early wherever it is shown) as U+FFFD like any other byte
+// that is not a character.
+std::string Shown(const std::string& cp932Text) {
+  std::string shown;
+  for (char c : Cp932ToUtf8(cp932Text))
+    shown += c == '\0' ? std::string(kReplacementChar) : std::string(1, c);
+  return shown;
+}
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 std::size_t SkipSpaces(const std::string& text) {
   std::size_t i = 0;
@@ -21,6 +29,9 @@ std::size_t SkipSpaces(const std::string& text) {
 }
 
 }  // namespace
+
+ENotInteger::ENotInteger(const std::string& cp932Text)
+    : std::runtime_error("'" + Shown(cp932Text) + "' は整数ではありません"), text_(cp932Text) {}
 
 int StrictNumber(const std::string& text) {
   std::size_t i = SkipSpaces(text);

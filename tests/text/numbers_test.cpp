@@ -22,6 +22,12 @@ TEST(StrictNumber, AcceptsWholeIntegersOnly) {
       EXPECT_EQ(e.what(), "'" + bad + "' は整数ではありません");  // the text read, unchanged
     }
   }
+  try {
+    StrictNumber(std::string("0\0", 2));
+    ADD_FAILURE() << "accepted a NUL byte";
+  } catch (const ENotInteger& e) {
+    EXPECT_STREQ(e.what(), "'0\uFFFD' は整数ではありません");  // not cut at the NUL
+  }
 }
 
 TEST(LenientNumber, ReadsLeadingDigitsAndNeverFails) {
