@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QEvent>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
@@ -91,6 +90,7 @@ TDirForm::TDirForm(QWidget* mainWindow)
   connect(KanryouBtn, &QPushButton::clicked, this, &TDirForm::KanryouBtnClick);
   connect(ModoruBtn, &QPushButton::clicked, this, &TDirForm::ModoruBtnClick);
   FixClientSize(*this, 325, 262);
+  RepaintWhenActive(*this);
   SetDirectory(QStringLiteral("/"));
 }
 
@@ -134,11 +134,6 @@ void TDirForm::ModoruBtnClick() {
 void TDirForm::showEvent(QShowEvent* e) {
   if (mainWindow_ != nullptr) PutOnMainWindowCorner(*this, *mainWindow_);
   QDialog::showEvent(e);
-}
-
-bool TDirForm::event(QEvent* e) {
-  if (e->type() == QEvent::WindowActivate) update();
-  return QDialog::event(e);
 }
 
 }  // namespace tamikaze

@@ -41,7 +41,6 @@ class TDirForm : public QDialog {
 
  protected:
   void showEvent(QShowEvent* e) override;
-  bool event(QEvent* e) override;
 
  private:
   void DriveBoxChange(int index);

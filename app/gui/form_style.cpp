@@ -1,5 +1,7 @@
 #include "app/gui/form_style.h"
 
+#include <QEvent>
+#include <QObject>
 #include <QPalette>
 #include <QStringList>
 #include <QWidget>
@@ -27,6 +29,24 @@ void PaintForm(QWidget& widget) {
 
 void FixClientSize(QWidget& window, int width, int height) {
   window.setFixedSize(width, height);
+}
+
+namespace {
+
+// Repaints the window it watches when that window becomes active; owned by it.
+class RepaintOnActivate : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* e) override {
+    if (e->type() == QEvent::WindowActivate) static_cast<QWidget*>(watched)->update();
+    return false;
+  }
+};
+
+}  // namespace
+
+void RepaintWhenActive(QWidget& window) {
+  window.installEventFilter(new RepaintOnActivate(&window));
 }
 
 QPoint CentredOn(const QRect& main, const QSize& own) {

@@ -26,6 +26,9 @@ void PaintForm(QWidget& widget);
 // Fixes a top-level window to the client size `width` x `height`.
 void FixClientSize(QWidget& window, int width, int height);
 
+// Makes `window` repaint itself each time it becomes the active window.
+void RepaintWhenActive(QWidget& window);
+
 // The top-left corner that centres a window of (frame) size `own` on the main
 // window's frame `main`: main left + main width div 2 - own width div 2, the
 // same for the top (division rounding towards zero).

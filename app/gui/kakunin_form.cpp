@@ -1,6 +1,5 @@
 #include "app/gui/kakunin_form.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -42,6 +41,7 @@ TKakuninForm::TKakuninForm(const QString& line1, const QString& line2, QWidget* 
   connect(HaiBtn, &QPushButton::clicked, this, &TKakuninForm::HaiBtnClick);
   connect(IieBtn, &QPushButton::clicked, this, &TKakuninForm::IieBtnClick);
   FixClientSize(*this, 297, 99);
+  RepaintWhenActive(*this);
 }
 
 void TKakuninForm::HaiBtnClick() {
@@ -54,11 +54,6 @@ void TKakuninForm::IieBtnClick() {
 void TKakuninForm::showEvent(QShowEvent* e) {
   if (mainWindow_ != nullptr) CentreOnMainWindow(*this, *mainWindow_);
   QDialog::showEvent(e);
-}
-
-bool TKakuninForm::event(QEvent* e) {
-  if (e->type() == QEvent::WindowActivate) update();
-  return QDialog::event(e);
 }
 
 bool AskKakunin(const QString& line1, const QString& line2, QWidget* mainWindow) {

@@ -21,7 +21,6 @@ class TKakuninForm : public QDialog {
 
  protected:
   void showEvent(QShowEvent* e) override;
-  bool event(QEvent* e) override;
 
  private:
   void HaiBtnClick();

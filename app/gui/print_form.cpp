@@ -1,6 +1,5 @@
 #include "app/gui/print_form.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
@@ -32,17 +31,13 @@ TPrintForm::TPrintForm(const std::array<std::string, 9>& lines, int lineCount, Q
   TojiruBtn->setDefault(true);
   connect(TojiruBtn, &QPushButton::clicked, this, &TPrintForm::TojiruBtnClick);
   FixClientSize(*this, kPrintFormWidth, PrintFormClientHeight(n));
+  RepaintWhenActive(*this);
   if (mainWindow != nullptr) CentreOnMainWindow(*this, *mainWindow);
 }
 
 // Esc rejects the dialog, as "閉じる" (the Cancel button) does.
 void TPrintForm::TojiruBtnClick() {
   reject();
-}
-
-bool TPrintForm::event(QEvent* e) {
-  if (e->type() == QEvent::WindowActivate) update();
-  return QDialog::event(e);
 }
 
 void ShowPrintForm(Main& main, QWidget* mainWindow, int lineCount) {

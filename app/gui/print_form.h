@@ -32,9 +32,6 @@ class TPrintForm : public QDialog {
   // `lines`[1..8] as PrintLines (UTF-8); `lineCount` = PrintMode, kept to 1..8.
   TPrintForm(const std::array<std::string, 9>& lines, int lineCount, QWidget* mainWindow);
 
- protected:
-  bool event(QEvent* e) override;
-
  private:
   void TojiruBtnClick();
 

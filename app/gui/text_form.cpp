@@ -1,6 +1,5 @@
 #include "app/gui/text_form.h"
 
-#include <QEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -31,6 +30,7 @@ TTextForm::TTextForm(QWidget* mainWindow)
   TojiruBtn->setGeometry((538 - 90) / 2, 373, 90, 28);
   connect(TojiruBtn, &QPushButton::clicked, this, &TTextForm::TojiruBtnClick);
   FixClientSize(*this, 538, 409);
+  RepaintWhenActive(*this);
 }
 
 void TTextForm::ShowText(const QString& text) {
@@ -43,11 +43,6 @@ void TTextForm::ShowText(const QString& text) {
 
 void TTextForm::TojiruBtnClick() {
   hide();
-}
-
-bool TTextForm::event(QEvent* e) {
-  if (e->type() == QEvent::WindowActivate) update();
-  return QWidget::event(e);
 }
 
 }  // namespace tamikaze

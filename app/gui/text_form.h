@@ -22,9 +22,6 @@ class TTextForm : public QWidget {
   QPlainTextEdit* TextMemo = nullptr;
   QPushButton* TojiruBtn = nullptr;
 
- protected:
-  bool event(QEvent* e) override;
-
  private:
   void TojiruBtnClick();
 
