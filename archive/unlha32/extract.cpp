@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -64,6 +65,7 @@ bool WriteData(archive* a, int fd) {
   return ForEachDataBlock(a, [fd](const char* bytes, std::size_t size) {
     for (std::size_t done = 0; done < size;) {
       const ssize_t w = write(fd, bytes + done, size - done);
+      if (w < 0 && errno == EINTR) continue;
       if (w <= 0) return false;
       done += static_cast<std::size_t>(w);
     }
