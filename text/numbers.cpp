@@ -31,7 +31,7 @@ std::size_t SkipSpaces(const std::string& text) {
 }  // namespace
 
 ENotInteger::ENotInteger(const std::string& cp932Text)
-    : std::runtime_error("'" + Shown(cp932Text) + "' は整数ではありません"), text_(cp932Text) {}
+    : std::runtime_error("'" + Shown(cp932Text) + "' は整数ではありません") {}
 
 int StrictNumber(const std::string& text) {
   std::size_t i = SkipSpaces(text);

@@ -6,15 +6,11 @@
 
 namespace tamikaze {
 
-// Raised when a strict number does not read. `Text()` holds the record bytes
-// (CP932) as read; `what()` is the UTF-8 message "'<text>' は整数ではありません".
+// Raised when a strict number does not read; `what()` is the UTF-8 message
+// "'<text>' は整数ではありません" with the record bytes read.
 class ENotInteger : public std::runtime_error {
  public:
   explicit ENotInteger(const std::string& cp932Text);
-  const std::string& Text() const { return text_; }
-
- private:
-  std::string text_;
 };
 
 // A whole decimal integer: leading half-width spaces and one sign allowed,
