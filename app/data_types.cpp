@@ -1,34 +1,52 @@
 #include "app/data_types.h"
 
+#include <iterator>
 #include <stdexcept>
 
-namespace tamikaze {
-namespace {
+#include "convert/jravan/jra_current.h"
 
-const DataTypeInfo kRows[] = {
-    {1, "JRA#DEN1.DAT", "JRA#UMAJ.DAT", "", 584},
-    {2, "KOL_DEN.DAT", "KOL_UMA.DAT", "", 1537},
-    {3, "JRA#TOUR.DAT", "JRA#UMAJ.DAT", "", 2992},
-    {4, "JRACDEN1.DAT", "JRACUMAJ.DAT", "", 1463},
-    {5, "KOL_DEN1.KD2", "KOL_UMA.KD2", "KOL_DEN2.KD2", 779},
-    {6, "JRACTOK1.DAT", "JRACUMAJ.DAT", "", 5129},
+namespace tamikaze {
+
+// clang-format off
+// data type, name, race-card file, horse file, extra file, record size,
+// second archive, recognised among the first n members, converter
+const DataTypeInfo kDataTypes[6] = {
+    {1, "JRA-VAN 出馬表（旧形式）", "JRA#DEN1.DAT", "JRA#UMAJ.DAT", "", 584, false, 2, nullptr},
+    {2, "競馬道 出馬表（旧形式）", "KOL_DEN.DAT", "KOL_UMA.DAT", "", 1537, false, 2, nullptr},
+    {3, "JRA-VAN 特別登録馬（旧形式）", "JRA#TOUR.DAT", "JRA#UMAJ.DAT", "", 2992, true, 1, nullptr},
+    {4, "JRA-VAN 出馬表", "JRACDEN1.DAT", "JRACUMAJ.DAT", "", kJraCurrentRaceRecordSize, false, 2,
+     ConvertJraCurrent},
+    {5, "競馬道 出馬表（KD2）", "KOL_DEN1.KD2", "KOL_UMA.KD2", "KOL_DEN2.KD2", 779, false, 3, nullptr},
+    {6, "JRA-VAN 特別登録馬", "JRACTOK1.DAT", "JRACUMAJ.DAT", "", 5129, true, 1, nullptr},
 };
+// clang-format on
+
+namespace {
 
 char AsciiUpper(char c) {
   return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-// a and b are the two names, in either order.
-bool PairIs(const std::string& x, const std::string& y, const char* a, const char* b) {
-  return (SameMemberName(x, a) && SameMemberName(y, b)) ||
-         (SameMemberName(x, b) && SameMemberName(y, a));
+// The row's files stand among the first members as its recognition asks.
+bool Recognises(const DataTypeInfo& row, const std::string (&m)[3]) {
+  if (row.secondArchive) return SameMemberName(m[0], row.raceCardFile);
+  for (int i = 0; i < row.recognisedAmong; ++i) {
+    for (int j = 0; j < row.recognisedAmong; ++j) {
+      if (i != j && SameMemberName(m[i], row.raceCardFile) && SameMemberName(m[j], row.horseFile)) {
+        return true;
+      }
+    }
+  }
+  return false;
 }
 
 }  // namespace
 
 const DataTypeInfo& DataTypeRow(int dataType) {
-  if (dataType < 1 || dataType > 6) throw std::out_of_range("data type out of range");
-  return kRows[dataType - 1];
+  if (dataType < 1 || dataType > static_cast<int>(std::size(kDataTypes))) {
+    throw std::out_of_range("data type out of range");
+  }
+  return kDataTypes[dataType - 1];
 }
 
 bool SameMemberName(const std::string& stored, const std::string& name) {
@@ -40,18 +58,11 @@ bool SameMemberName(const std::string& stored, const std::string& name) {
 }
 
 int RecognizeDataType(const std::string& m0, const std::string& m1, const std::string& m2) {
-  int dataType = 0;
-  if (PairIs(m0, m1, "JRA#DEN1.DAT", "JRA#UMAJ.DAT")) dataType = 1;
-  if (PairIs(m0, m1, "KOL_DEN.DAT", "KOL_UMA.DAT")) dataType = 2;
-  if (SameMemberName(m0, "JRA#TOUR.DAT")) dataType = 3;
-  if (PairIs(m0, m1, "JRACDEN1.DAT", "JRACUMAJ.DAT")) dataType = 4;
-  if (PairIs(m0, m1, "KOL_DEN1.KD2", "KOL_UMA.KD2") ||
-      PairIs(m0, m2, "KOL_DEN1.KD2", "KOL_UMA.KD2") ||
-      PairIs(m1, m2, "KOL_DEN1.KD2", "KOL_UMA.KD2")) {
-    dataType = 5;
+  const std::string members[3] = {m0, m1, m2};
+  for (const DataTypeInfo& row : kDataTypes) {
+    if (Recognises(row, members)) return row.dataType;
   }
-  if (SameMemberName(m0, "JRACTOK1.DAT")) dataType = 6;
-  return dataType;
+  return 0;
 }
 
 bool HoldsKd3Member(const std::string& m0, const std::string& m1, const std::string& m2) {
@@ -59,10 +70,6 @@ bool HoldsKd3Member(const std::string& m0, const std::string& m1, const std::str
     if (SameMemberName(*m, "KOL_DEN1.KD3")) return true;
   }
   return false;
-}
-
-const char* SecondArchiveHorseFile(int dataType) {
-  return dataType == 3 ? "JRA#UMAJ.DAT" : "JRACUMAJ.DAT";
 }
 
 }  // namespace tamikaze

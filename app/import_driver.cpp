@@ -6,7 +6,6 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "app/converters.h"
 #include "app/data_types.h"
 #include "app/file_checks.h"
 #include "app/import_texts.h"
@@ -62,7 +61,7 @@ void ListMembers(TArchiveFile& archive, std::vector<std::string>& names) {
   archive.CloseArchive();
 }
 
-// Step 20. A file standing where the race folder goes, or a folder that
+// A file standing where the race folder goes, or a folder that
 // cannot be made, ends the import with a message that names the folder.
 void MakeRaceFolder(const std::string& path) {
   std::error_code ec;
@@ -71,7 +70,7 @@ void MakeRaceFolder(const std::string& path) {
   throw std::runtime_error("レースファイルのフォルダ " + path + " を作れません（" + reason + "）");
 }
 
-// Step 5's BaseName: the file name without its folder and without the text
+// The archive's base name: the file name without its folder and without the text
 // from its last "." on, so ".lzh" gives "" (std::filesystem's stem() would
 // keep a leading dot).
 std::string BaseNameOf(const std::string& path) {
@@ -88,6 +87,12 @@ void SetArchiveName(TArchiveFile& archive, const std::string& path) {
     archive.SetFileName(path);
   } catch (const EArchiver&) {
   }
+}
+
+// Every converter names a race without a name after its venue and number, so
+// an empty name is a fault of the converter; it never becomes a file ".uma".
+std::string UnnamedRaceMessage(int race) {
+  return "レース " + std::to_string(race) + " のファイル名が空のため、レースファイルを書けません。";
 }
 
 bool AnyQuote(const std::vector<std::string>& names) {
@@ -111,8 +116,12 @@ class Import {
                     texts::kRaceFolderExists2 + texts::kRaceFolderExists3);
     }
     if (const auto refused = RecogniseFirstArchive()) return *refused;
-    if (main_.DataType == 3 || main_.DataType == 6) {
-      if (const auto refused = FetchSecondArchive()) return *refused;
+    const DataTypeInfo& row = DataTypeRow(main_.DataType);
+    if (!row.converter) {
+      return Refuse(std::string(texts::kNoConverter1) + row.name + texts::kNoConverter2);
+    }
+    if (row.secondArchive) {
+      if (const auto refused = FetchSecondArchive(row)) return *refused;
     }
     if (QuoteInPaths()) return Refuse(texts::kQuoteInPath);
     if (quoteInMembers_) return Refuse(texts::kQuoteInMember);
@@ -126,7 +135,7 @@ class Import {
     return ImportOutcome::Refused;
   }
 
-  // Steps 1 and 2: Tamikaze.exe and the output folder must exist.
+  // Tamikaze.exe and the output folder must exist before the dialog opens.
   bool CheckFolders(const ImportSettings& settings) {
     if (settings.requireTamikaze && !FileExists(main_.TamikazeDir + "/Tamikaze.exe")) {
       Refuse(texts::kNoTamikaze);
@@ -139,7 +148,7 @@ class Import {
     return true;
   }
 
-  // Steps 3 to 5: the open dialog, its next initial folder, and the race folder.
+  // The open dialog, its next initial folder, and the race folder.
   bool PickArchive() {
     const auto picked =
         ui_.OpenFile({texts::kArchiveTitle, texts::kArchiveFilter, main_.LoadDlgInitialDir, ""});
@@ -152,7 +161,7 @@ class Import {
     return true;
   }
 
-  // Steps 7 to 12: check, list and recognise the archive. The full check
+  // Checks, lists and recognises the archive. The full check
   // decompresses the whole archive, as the extraction does later, so it runs
   // on a second thread with an archive object of its own while this thread
   // lists the members and, for a data set of one archive, already extracts
@@ -170,7 +179,7 @@ class Import {
     main_.DataType = RecognizeDataType(m[0], m[1], m[2]);
     report_.dataType = main_.DataType;
     const bool kd3 = HoldsKd3Member(m[0], m[1], m[2]);
-    if (!kd3 && IsOneArchiveDataSet(main_.DataType) && !QuoteInPaths() && !quoteInMembers_) {
+    if (!kd3 && ConvertsFromOneArchive(main_.DataType) && !QuoteInPaths() && !quoteInMembers_) {
       ExtractEarly();
     }
     if (!checked.get()) return Refuse(texts::kNotAnArchive);
@@ -188,8 +197,12 @@ class Import {
     });
   }
 
-  static bool IsOneArchiveDataSet(int dataType) {
-    return dataType != 0 && dataType != 3 && dataType != 6;
+  // Recognised, converted, and needing no second archive: extraction may
+  // start beside the check.
+  static bool ConvertsFromOneArchive(int dataType) {
+    if (dataType == 0) return false;
+    const DataTypeInfo& row = DataTypeRow(dataType);
+    return row.converter && !row.secondArchive;
   }
 
   // A double quote cannot travel in the quoted extraction command line.
@@ -203,9 +216,9 @@ class Import {
     extracted_ = true;
   }
 
-  // Step 13: the second archive of the special registrations, by the "TT"
+  // The second archive of the special registrations, by the "TT"
   // companion rule or else from the dialog.
-  std::optional<ImportOutcome> FetchSecondArchive() {
+  std::optional<ImportOutcome> FetchSecondArchive(const DataTypeInfo& row) {
     main_.WorkPath = first_;
     std::string lastName = first_;
     second_ = FindCompanionArchive(first_, lastName);
@@ -221,13 +234,13 @@ class Import {
     ListMembers(archive_, main_.ArchiveLst);
     quoteInMembers_ = quoteInMembers_ || AnyQuote(main_.ArchiveLst);
     main_.ArchiveLst.push_back("");
-    if (!SameMemberName(main_.ArchiveLst[0], SecondArchiveHorseFile(main_.DataType))) {
+    if (!SameMemberName(main_.ArchiveLst[0], row.horseFile)) {
       return Refuse(texts::kNotSecondArchive);
     }
     return std::nullopt;
   }
 
-  // Steps 14 to 22, under the wait window and in a private extraction folder
+  // Extraction, reading and conversion, under the wait window and in a private extraction folder
   // that is removed whatever ends them (when the import object goes).
   void Convert() {
     if (!temp_) temp_.emplace(main_.TempDir);
@@ -238,7 +251,7 @@ class Import {
     WriteRaces();
   }
 
-  // Step 15: every member of the archive now set (the second one for data
+  // Every member of the archive now set (the second one for data
   // types 3 and 6), then those of the first.
   void Extract(const std::string& folder) {
     archive_.Options().n = 1;
@@ -250,7 +263,7 @@ class Import {
     }
   }
 
-  // Steps 16 to 19: the record files read whole, then deleted.
+  // The record files read whole, then deleted.
   void ReadRecordFiles(const std::string& folder) {
     const DataTypeInfo& row = DataTypeRow(main_.DataType);
     main_.WorkPath = folder + "/" + row.raceCardFile;
@@ -265,15 +278,16 @@ class Import {
     }
   }
 
-  // Step 21: one race file per race, steeplechases dropped; a taken name gets
+  // One race file per race, steeplechases dropped; a taken name gets
   // the next free number, never overwriting a file.
   void WriteRaces() {
-    const RaceConverter converter = ConverterFor(main_.DataType);
+    const RaceConverter converter = DataTypeRow(main_.DataType).converter;
     for (int race = 1; race <= main_.RaceCount; ++race) {
       main_.SaveLst.clear();
       main_.SaveLst.push_back(CopyrightLine());
-      if (converter) converter(main_, race);
+      converter(main_, race);
       if (main_.SaveLst.size() > 3 && main_.SaveLst[3] == "障"_sj) continue;
+      if (main_.RaceFileName.empty()) throw std::logic_error(UnnamedRaceMessage(race));
       main_.WorkPath =
           SaveNewRaceFile(main_.SaveLst, report_.raceFolder, main_.RaceFileName).string();
       ++report_.filesWritten;

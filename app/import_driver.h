@@ -26,16 +26,15 @@ struct ImportReport {
 };
 
 struct ImportSettings {
-  // The window checks for Tamikaze.exe first (step 1); the command line skips it.
+  // The window checks for Tamikaze.exe before anything else; the command line skips it.
   bool requireTamikaze = true;
 };
 
-// LoadBtnClick's logic, steps 1 to 22. Messages, dialogs and the wait window go
-// through `ui`. Errors after the wait window was shown (a file that cannot be
-// read or written, a strict number that does not read) propagate as
-// exceptions whose what() is the UTF-8 message to show; race files written
-// before stay, the wait window is hidden and the private extraction folder is
-// removed whatever ends the import.
+// LoadBtnClick's logic, from the folder checks to the last race file. Messages, dialogs and the
+// wait window go through `ui`. Errors after the wait window was shown (a file that cannot be read
+// or written, a strict number that does not read) propagate as exceptions whose what() is the UTF-8
+// message to show; race files written before stay, the wait window is hidden and the private
+// extraction folder is removed whatever ends the import.
 ImportReport ImportArchive(Main& main, TArchiveFile& archive, ImportUi& ui,
                            const ImportSettings& settings = {});
 

@@ -42,6 +42,11 @@ inline constexpr const char* kQuoteInPath =
     "ファイル名またはフォルダ名を変更してから、やり直して下さい。";
 inline constexpr const char* kQuoteInMember =
     "圧縮ファイルの中に、名前に「\"」を含むファイルがあるため、展開できません。";
+// A recognised data set that this version does not convert yet: refused
+// before anything is extracted or written. %1 is the data set's name.
+inline constexpr const char* kNoConverter1 = "選択された圧縮ファイルは「";
+inline constexpr const char* kNoConverter2 =
+    "」のファイルですが、このデータの変換にはまだ対応していません。";
 inline constexpr const char* kWait = "データを解凍＆変換しています";
 
 }  // namespace tamikaze::import_texts

@@ -10,7 +10,7 @@ namespace tamikaze {
 // The first record of each key in a text of fixed-size records, so that a
 // converter finds a horse without scanning the horse text for every race.
 // Built on first use for one text and record layout; `FindFirstRecord`
-// (convert/jravan/record_key_index.h) rebuilds it when the layout or the
+// (convert/record_key_index.h) rebuilds it when the layout or the
 // text's length differ from those it was built for.
 struct RecordKeyIndex {
   bool built = false;

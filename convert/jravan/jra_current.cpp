@@ -1,9 +1,9 @@
 #include "convert/jravan/jra_current.h"
 
+#include "convert/horse_records.h"
 #include "convert/jravan/course.h"
 #include "convert/jravan/race_name.h"
-#include "convert/jravan/record_key_index.h"
-#include "racefile/abbreviate.h"
+#include "convert/race_file_name.h"
 #include "racefile/blocks.h"
 #include "racefile/vocabulary.h"
 #include "text/cp932.h"
@@ -25,7 +25,6 @@ constexpr int kDistancePos1 = 133;
 constexpr int kTrackPos1 = 137;
 constexpr int kRunnersPos1 = 325;
 constexpr int kFirstKeyPos1 = 331;
-constexpr int kKeyWidth = 10;
 
 // Horse record fields.
 constexpr int kHorseNamePos1 = 29;
@@ -47,19 +46,6 @@ std::string UnnamedRaceFileName(const ConvertState& state, int venueCode) {
   return VenueName(venueCode) + RaceField(state, kRaceNumberPos1, 2) + "R";
 }
 
-// Sets RaceFileName from the name field (the abbreviation drops its
-// full-width spaces). A name that abbreviates to nothing would give a file
-// ".uma"; such a race is named like a race without a name.
-void SetRaceFileName(ConvertState& state, int venueCode) {
-  const std::string name = CurrentRaceName(state.DenText, state.RaceOffset);
-  if (!name.empty()) {
-    state.RaceFileName = name;
-    AbbreviateRaceName(state.RaceFileName);
-    if (!state.RaceFileName.empty()) return;
-  }
-  state.RaceFileName = UnnamedRaceFileName(state, venueCode);
-}
-
 void AppendRaceHeader(ConvertState& state, const RaceCourse& course) {
   RaceLines& lines = state.SaveLst;
   lines.push_back(course.venue);
@@ -75,9 +61,9 @@ void AppendRaceHeader(ConvertState& state, const RaceCourse& course) {
 // Offset of the race's first runner: the first horse record whose key is the
 // race record's bytes 331-340, or the first record of the file when none is.
 int FirstRunnerOffset(ConvertState& state) {
-  const RecordKeyLayout layout{kJraCurrentHorseRecordSize, 1, kKeyWidth};
-  const int found = FindFirstRecord(state.HorseKeyIndex, state.UmaText, state.UmaLength, layout,
-                                    RaceField(state, kFirstKeyPos1, kKeyWidth));
+  const int found =
+      FindFirstRecord(state.HorseKeyIndex, state.UmaText, state.UmaLength, kJraCurrentHorseKey,
+                      RaceField(state, kFirstKeyPos1, kJraCurrentHorseKey.keyWidth));
   return found < 0 ? 0 : found;
 }
 
@@ -103,7 +89,8 @@ void ConvertJraCurrent(ConvertState& state, int race) {
   state.SaveLst.push_back(RaceField(state, kDistancePos1, 4));
 
   const int venueCode = LenientNumber(RaceField(state, kVenuePos1, 2));
-  SetRaceFileName(state, venueCode);
+  SetRaceFileName(state, CurrentRaceName(state.DenText, state.RaceOffset),
+                  UnnamedRaceFileName(state, venueCode));
   AppendRaceHeader(state, CurrentRaceCourse(venueCode, RaceField(state, kTrackPos1, 2)));
 
   state.HorseCount = StrictNumber(RaceField(state, kRunnersPos1, 2));

@@ -2,11 +2,12 @@
 // JRA-VAN race cards in the current format (JRACDEN1.DAT + JRACUMAJ.DAT).
 
 #include "convert/convert_state.h"
+#include "convert/horse_records.h"
 
 namespace tamikaze {
 
 constexpr int kJraCurrentRaceRecordSize = 1463;
-constexpr int kJraCurrentHorseRecordSize = 2881;
+constexpr int kJraCurrentHorseRecordSize = kJraCurrentHorseKey.recordSize;
 
 // Appends lines 1 onward of race `race` (1-based) to state.SaveLst and sets
 // RaceFileName, RaceOffset, HorseOffset and HorseCount.

@@ -4,6 +4,7 @@
 #include <deque>
 
 #include "app/activation.h"
+#include "app/data_types.h"
 #include "app/import_driver.h"
 #include "app/import_texts.h"
 #include "archive/archive_file.h"
@@ -112,20 +113,20 @@ TEST_F(ImportDriverTest, RaceFolderIsTheNameWithoutItsLastExtension) {
 }
 
 TEST_F(ImportDriverTest, RaceCountIsWholeRecordsUpToTheEofMarkAndNoFolderIsReused) {
-  std::string marked(1200, '0');  // two records, but a 1A at byte 600 leaves 599 bytes
-  marked[599] = '\x1A';
+  std::string marked(2 * 1463, '0');  // two records, but a 1A at byte 1500 leaves 1499 bytes
+  marked[1499] = '\x1A';
   const std::pair<std::string, int> cases[] = {
-      {std::string(1000, '0'), 1}, {std::string(583, '0'), 0}, {marked, 1}};
+      {std::string(2000, '0'), 1}, {std::string(1462, '0'), 0}, {marked, 1}};
   std::string path, folder;
   for (const auto& [den, races] : cases) {
-    const std::string name = "JV010" + std::to_string(races) + std::to_string(den.size());
-    path = scratch_.Archive(name + ".lzh", {{"jra#umaj.dat", "horses"}, {"JRA#DEN1.DAT", den}});
+    const std::string name = "JC010" + std::to_string(races) + std::to_string(den.size());
+    path = scratch_.Archive(name + ".lzh", {{"jracumaj.dat", "horses"}, {"JRACDEN1.DAT", den}});
     ASSERT_EQ(Import({path}).outcome, ImportOutcome::Done) << path;
     folder = main_.OutputDir + "/" + name + "S";  // the race folder of the archive
     EXPECT_EQ(main_.RaceCount, races) << path;
     EXPECT_EQ(RaceFiles(folder), races) << path;
   }
-  EXPECT_EQ(main_.DenText.size(), 599u);
+  EXPECT_EQ(main_.DenText.size(), 1499u);
   EXPECT_EQ(main_.LoadDlgInitialDir, (scratch_.Path() / "archives").string());
 
   // The same archive again finds its race folder and leaves it as it is.
@@ -137,22 +138,24 @@ TEST_F(ImportDriverTest, RaceCountIsWholeRecordsUpToTheEofMarkAndNoFolderIsReuse
   EXPECT_EQ(RaceFiles(folder), 1);
 }
 
-TEST_F(ImportDriverTest, SpecialRegistrationsFetchTheSecondArchive) {
-  const std::string first =
-      scratch_.Archive("TT100101.lzh", {{"JRA#TOUR.DAT", std::string(2992, '0')}});
-  const std::string wrong = scratch_.Archive("other.lzh", {{"JRACUMAJ.DAT", "x"}});
-  EXPECT_EQ(Import({first, wrong}).outcome, ImportOutcome::Refused);
-  ASSERT_EQ(ui_.requests.size(), 2u);
-  EXPECT_EQ(ui_.requests[1].title, texts::kSecondArchiveTitle);
-  EXPECT_EQ(ui_.requests[1].fileName, (scratch_.Path() / "archives/U9100101.lzh").string());
-  EXPECT_EQ(ui_.messages, std::vector<std::string>{texts::kNotSecondArchive});
-  ExpectNothingWritten();
-
-  // A companion found by the "TT" rule is taken without a dialog.
-  scratch_.Archive("T1100101.lzh", {{"jra#umaj.dat", "horse records"}});
-  ASSERT_EQ(Import({first}).outcome, ImportOutcome::Done);
-  EXPECT_EQ(ui_.requests.size(), 3u);
-  EXPECT_EQ(main_.UmaText, "horse records");
+// A data set without a converter is refused once recognised, before a second
+// archive is asked for: it never becomes files of line 0 alone.
+TEST_F(ImportDriverTest, DataSetWithoutConverterIsRefused) {
+  for (int type = 1; type <= 6; ++type) {
+    const DataTypeInfo& row = DataTypeRow(type);
+    if (row.converter) continue;
+    const std::string path = scratch_.Archive(
+        "TT" + std::to_string(type) + ".lzh",
+        {{row.raceCardFile, std::string(2 * row.recordSize, '0')}, {row.horseFile, "horses"}});
+    ui_.messages.clear();
+    ui_.requests.clear();
+    EXPECT_EQ(Import({path}).outcome, ImportOutcome::Refused) << type;
+    EXPECT_EQ(ui_.messages, std::vector<std::string>{std::string(texts::kNoConverter1) + row.name +
+                                                     texts::kNoConverter2})
+        << type;
+    EXPECT_EQ(ui_.requests.size(), 1u) << type;
+    ExpectNothingWritten();
+  }
 }
 
 }  // namespace

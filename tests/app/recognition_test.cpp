@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <tuple>
 
 #include "app/data_types.h"
@@ -29,6 +30,38 @@ TEST(RecognizeDataTypeTest, FirstThreeMemberNamesInTableOrder) {
   for (const auto& [m0, m1, m2, dataType] : cases) {
     EXPECT_EQ(RecognizeDataType(m0, m1, m2), dataType) << m0 << " " << m1 << " " << m2;
   }
+}
+
+// The files, record sizes and second archive of each data set: a wrong size
+// miscounts the races, a dropped second archive leaves UmaText empty.
+TEST(DataTypeTableTest, FilesRecordSizesAndSecondArchive) {
+  struct Row {
+    const char* raceCard;
+    const char* horse;
+    const char* extra;
+    int recordSize;
+    bool second;
+  };
+  const Row expected[6] = {
+      {"JRA#DEN1.DAT", "JRA#UMAJ.DAT", "", 584, false},
+      {"KOL_DEN.DAT", "KOL_UMA.DAT", "", 1537, false},
+      {"JRA#TOUR.DAT", "JRA#UMAJ.DAT", "", 2992, true},
+      {"JRACDEN1.DAT", "JRACUMAJ.DAT", "", 1463, false},
+      {"KOL_DEN1.KD2", "KOL_UMA.KD2", "KOL_DEN2.KD2", 779, false},
+      {"JRACTOK1.DAT", "JRACUMAJ.DAT", "", 5129, true},
+  };
+  for (int type = 1; type <= 6; ++type) {
+    const DataTypeInfo& row = DataTypeRow(type);
+    const Row& want = expected[type - 1];
+    EXPECT_EQ(row.dataType, type);
+    EXPECT_STREQ(row.raceCardFile, want.raceCard) << type;
+    EXPECT_STREQ(row.horseFile, want.horse) << type;
+    EXPECT_STREQ(row.extraFile, want.extra) << type;
+    EXPECT_EQ(row.recordSize, want.recordSize) << type;
+    EXPECT_EQ(row.secondArchive, want.second) << type;
+  }
+  EXPECT_THROW(DataTypeRow(0), std::out_of_range);
+  EXPECT_THROW(DataTypeRow(7), std::out_of_range);
 }
 
 TEST(RecognizeDataTypeTest, Kd3MemberAmongTheFirstThree) {

@@ -2,11 +2,9 @@
 // horse lines.
 #include <gtest/gtest.h>
 
-#include <random>
 #include <tuple>
 
 #include "convert/jravan/jra_current.h"
-#include "convert/jravan/record_key_index.h"
 #include "tests/convert/jra_current_records.h"
 
 namespace tamikaze::testing {
@@ -66,42 +64,6 @@ TEST(JraCurrentRunners, HorseFileThatEndsEarlyReadsAsSpaces) {
   const RaceLines lines = OneRace(CurrentRace(), "H000000001", uma);
   ASSERT_EQ(lines.size(), 61u + 42u);
   EXPECT_EQ(RaceLines(lines.begin() + 62, lines.end() - 1), WithPlaceholders({}, 5));
-}
-
-// The index must give what the described scan gives: the first record at
-// offset 0, size, 2 x size ... below the length whose key matches, key bytes
-// beyond the text reading as spaces.
-int ScanForKey(const std::string& text, int length, int size, const std::string& key) {
-  for (int offset = 0; offset < length; offset += size) {
-    std::string at = offset < static_cast<int>(text.size()) ? text.substr(offset, 4) : "";
-    at.resize(4, ' ');
-    if (at == key) return offset;
-  }
-  return -1;
-}
-
-TEST(RecordKeyIndex, FindsWhatTheScanFinds) {
-  std::mt19937 random(20240601);
-  for (int round = 0; round < 200; ++round) {
-    const int size = 5 + static_cast<int>(random() % 4);
-    std::string text;
-    const int bytes = static_cast<int>(random() % 60);
-    for (int i = 0; i < bytes; ++i) text += "AB "[random() % 3];
-    const int length = static_cast<int>(text.size()) - static_cast<int>(random() % 3);
-    RecordKeyIndex index;
-    for (const char* key : {"AAAA", "ABAB", "A   ", "    ", "BB  "}) {
-      EXPECT_EQ(FindFirstRecord(index, text, length, {size, 1, 4}, key),
-                ScanForKey(text, length, size, key))
-          << '"' << text << "\" " << length << " " << size << " " << key;
-    }
-  }
-}
-
-TEST(RecordKeyIndex, IsRebuiltForAnotherLengthOrLayout) {
-  RecordKeyIndex index;
-  EXPECT_EQ(FindFirstRecord(index, "xxAAyyBB", 8, {4, 3, 2}, "BB"), 4);
-  EXPECT_EQ(FindFirstRecord(index, "xxAAyyBB", 4, {4, 3, 2}, "BB"), -1);
-  EXPECT_EQ(FindFirstRecord(index, "xxAAyyBB", 8, {2, 1, 2}, "BB"), 6);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "convert/jravan/record_key_index.h"
+#include "convert/record_key_index.h"
 
 #include "text/record_field.h"
 
