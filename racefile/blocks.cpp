@@ -11,7 +11,7 @@ constexpr int kBlockLines = 18;
 }
 
 const std::string& CopyrightLine() {
-  return "Copyright (C) TamikazeNetData for Linux 開発者一同"_sj;
+  return "Copyright (c) 2026 TamikazeNetData for Linux developers"_sj;
 }
 
 void AppendNumberingBlock(RaceLines& lines) {

@@ -11,6 +11,7 @@ PACKAGES=(
   jlha-utils lhasa
   fonts-ipafont-gothic
   locales
+  librsvg2-bin desktop-file-utils appstream
 )
 
 missing=()

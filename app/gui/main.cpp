@@ -2,6 +2,7 @@
 // the settings) and the text viewer, and runs until the main window closes.
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QScreen>
 #include <exception>
@@ -15,6 +16,9 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("TamikazeNetData"));
   QApplication::setApplicationDisplayName(QStringLiteral("TamikazeNetData"));
+  // The menu entry's name ties the windows to the entry and its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral(TAMIKAZE_APP_ID));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(TAMIKAZE_APP_ID)));
 
   tamikaze::Environment env = tamikaze::Environment::FromProcess();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
