@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "app/gui/wait_form.h"
+#include "app/import_texts.h"
 
 namespace tamikaze {
 
@@ -28,6 +29,9 @@ GuiImportUi::GuiImportUi(QWidget* mainWindow) : mainWindow_(mainWindow) {}
 GuiImportUi::~GuiImportUi() = default;
 
 std::optional<std::string> GuiImportUi::OpenFile(const OpenFileRequest& request) {
+  if (givenArchive_ && request.title == import_texts::kArchiveTitle) {
+    return std::exchange(givenArchive_, std::nullopt);
+  }
   QFileDialog dialog(mainWindow_, QString::fromStdString(request.title),
                      QString::fromStdString(request.initialFolder));
   dialog.setObjectName(QStringLiteral("LoadDlg"));

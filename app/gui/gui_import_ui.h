@@ -4,6 +4,9 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
+#include <string>
+#include <utility>
 
 #include "app/import_ui.h"
 
@@ -24,6 +27,10 @@ class GuiImportUi : public ImportUi {
   explicit GuiImportUi(QWidget* mainWindow);
   ~GuiImportUi() override;
 
+  // The archive dialog is not shown: its answer is `path` (a file given on
+  // the command line or dropped on the window). Other dialogs still show.
+  void AnswerArchiveDialog(std::string path) { givenArchive_ = std::move(path); }
+
   std::optional<std::string> OpenFile(const OpenFileRequest& request) override;
   void Message(const std::string& text) override;
   void ShowWait(const std::string& message) override;
@@ -33,6 +40,7 @@ class GuiImportUi : public ImportUi {
  private:
   QWidget* mainWindow_;
   std::unique_ptr<TWaitForm> waitForm_;
+  std::optional<std::string> givenArchive_;
 };
 
 }  // namespace tamikaze

@@ -1,19 +1,64 @@
 // TamikazeNetData: the desktop program. Creates the main window (which loads
-// the settings) and the text viewer, and runs until the main window closes.
+// the settings) and the text viewer, opens a file given on the command line,
+// and runs until the main window closes. --help and --version need no
+// display: they are answered before the window system is touched.
 
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
+#include <algorithm>
 #include <exception>
+#include <iostream>
 #include <memory>
+#include <string>
+#include <vector>
 
+#include "app/desktop_arguments.h"
 #include "app/environment.h"
 #include "app/gui/main_form.h"
 #include "app/main_state.h"
 
+namespace {
+
+std::vector<std::string> WordsAfterProgramName(int argc, char* argv[]) {
+  return std::vector<std::string>(argv + std::min(argc, 1), argv + argc);
+}
+
+// The answer to --help, --version or wrong usage, or -1 to run the window.
+int AnswerWithoutWindow(const tamikaze::DesktopArguments& args) {
+  using Action = tamikaze::DesktopArguments::Action;
+  switch (args.action) {
+    case Action::Help:
+      std::cout << tamikaze::DesktopHelpText();
+      return 0;
+    case Action::Version:
+      std::cout << "TamikazeNetData " << TAMIKAZE_VERSION << '\n';
+      return 0;
+    case Action::Usage:
+      std::cerr << "TamikazeNetData: " << args.error << '\n'
+                << "詳しくは TamikazeNetData --help をご覧下さい。\n";
+      return 2;
+    case Action::Run:
+      break;
+  }
+  return -1;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
+  // Qt's own options (-platform ...) are not known here yet, so only --help
+  // and --version are answered before the application exists.
+  const auto early = tamikaze::ParseDesktopArguments(WordsAfterProgramName(argc, argv));
+  if (early.action != tamikaze::DesktopArguments::Action::Usage) {
+    if (const int status = AnswerWithoutWindow(early); status >= 0) return status;
+  }
+  QApplication app(argc, argv);  // takes Qt's options out of argv
+  const auto args = tamikaze::ParseDesktopArguments(WordsAfterProgramName(argc, argv));
+  if (const int status = AnswerWithoutWindow(args); status >= 0) return status;
+
   QApplication::setApplicationName(QStringLiteral("TamikazeNetData"));
   QApplication::setApplicationDisplayName(QStringLiteral("TamikazeNetData"));
   // The menu entry's name ties the windows to the entry and its icon.
@@ -35,5 +80,8 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   window->show();
+  if (!args.file.empty()) {
+    QTimer::singleShot(0, window.get(), [&window, &args] { window->OpenDocument(args.file); });
+  }
   return QApplication::exec();
 }

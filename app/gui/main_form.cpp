@@ -3,16 +3,21 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
+#include <QTimer>
 #include <QUrl>
 #include <cstdlib>
 
 #include "app/activation.h"
+#include "app/desktop_arguments.h"
 #include "app/gui/form_style.h"
 #include "app/gui/print_form.h"
 #include "app/gui/text_form.h"
@@ -44,6 +49,16 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, 
   return button;
 }
 
+// The one local archive or page a drag carries, or "" when it carries none,
+// several, or a file of another kind.
+std::string DraggedDocument(const QMimeData* data) {
+  if (data == nullptr || data->urls().size() != 1) return "";
+  const QUrl url = data->urls().front();
+  if (!url.isLocalFile()) return "";
+  std::string path = url.toLocalFile().toStdString();
+  return KindOfDocument(path) == DocumentKind::Other ? "" : path;
+}
+
 }  // namespace
 
 TMainForm::TMainForm(Main& main, Environment env)
@@ -59,6 +74,7 @@ TMainForm::TMainForm(Main& main, Environment env)
   setObjectName(QStringLiteral("MainForm"));
   setWindowTitle(QStringLiteral("TamikazeNetData"));
   setFont(FormFont(15));
+  setAcceptDrops(true);
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("ClientArea"));
   client->setFixedSize(kMainWindowWidth, kMainWindowHeight);
@@ -201,6 +217,19 @@ void TMainForm::FormActivate() {
   }
   if (!archive_) archive_ = std::make_unique<TArchiveFile>(library);
   PrepareArchive(*archive_);
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* e) {
+  if (!DraggedDocument(e->mimeData()).empty()) e->acceptProposedAction();
+}
+
+// The import runs once the drop has returned, so the file manager is not
+// held while the import's windows are open.
+void TMainForm::dropEvent(QDropEvent* e) {
+  const std::string path = DraggedDocument(e->mimeData());
+  if (path.empty()) return;
+  e->acceptProposedAction();
+  QTimer::singleShot(0, this, [this, path] { OpenDocument(path); });
 }
 
 void TMainForm::closeEvent(QCloseEvent* e) {

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/environment.h"
@@ -43,6 +44,12 @@ class TMainForm : public QMainWindow {
   // object; without the library the notice, the read-me, and the window closes.
   void FormActivate();
 
+  // A file given on the command line or dropped on the window: an archive
+  // (.lzh) runs the import of "データの読込＆変換" on it, a saved page
+  // (.html, .htm, .txt) the page import; each makes the checks of its
+  // command. Anything else, or a file that is not there, gets a message.
+  void OpenDocument(const std::string& path);
+
   // Handlers of the buttons and menu items.
   void LoadBtnClick();
   void TamikazeBtnClick();
@@ -65,6 +72,9 @@ class TMainForm : public QMainWindow {
  protected:
   bool event(QEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
+  // One archive or page dragged from a file manager is taken.
+  void dragEnterEvent(QDragEnterEvent* e) override;
+  void dropEvent(QDropEvent* e) override;
 
  private:
   void FormCreate();
@@ -77,6 +87,10 @@ class TMainForm : public QMainWindow {
   template <typename Command>
   void RunFolderCommand(Command command);
   void ShowError(const std::exception& error);
+  // The import of the button; with `given`, on that archive instead of the
+  // one picked in the dialog.
+  void RunArchiveImport(const std::optional<std::string>& given);
+  void RunPageImport(const std::string& page);
 
   Main& main_;
   Environment env_;

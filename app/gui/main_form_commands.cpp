@@ -1,7 +1,11 @@
 // The commands of the main window's buttons and menu items.
 
 #include <QMessageBox>
+#include <filesystem>
+#include <system_error>
 
+#include "app/desktop_arguments.h"
+#include "app/file_checks.h"
 #include "app/folder_commands.h"
 #include "app/gui/gui_folder_ui.h"
 #include "app/gui/gui_import_ui.h"
@@ -20,6 +24,11 @@
 
 namespace tamikaze {
 
+namespace {
+constexpr const char* kPageImportMissing =
+    "保存した地方競馬の出馬表の読込＆変換は、このバージョンではまだできません。";
+}  // namespace
+
 void TMainForm::ShowError(const std::exception& error) {
   QMessageBox box(QMessageBox::Critical, QStringLiteral("TamikazeNetData"),
                   QString::fromStdString(error.what()), QMessageBox::Ok, this);
@@ -29,7 +38,12 @@ void TMainForm::ShowError(const std::exception& error) {
 // An error that ends the import after the wait window was shown is shown in a
 // modal box; the wait window and the cursor are given back first.
 void TMainForm::LoadBtnClick() {
+  RunArchiveImport(std::nullopt);
+}
+
+void TMainForm::RunArchiveImport(const std::optional<std::string>& given) {
   GuiImportUi ui(this);
+  if (given) ui.AnswerArchiveDialog(*given);
   try {
     if (!archive_) FormActivate();
     if (archive_) ImportArchive(main_, *archive_, ui);
@@ -37,6 +51,23 @@ void TMainForm::LoadBtnClick() {
     ui.HideWait();
     ShowError(error);
   }
+}
+
+// Until the page import exists, a page is refused rather than passed over.
+void TMainForm::RunPageImport(const std::string&) {
+  ShowMessage(this, QString::fromUtf8(kPageImportMissing));
+}
+
+void TMainForm::OpenDocument(const std::string& given) {
+  std::error_code ec;
+  const std::string path = std::filesystem::absolute(given, ec).lexically_normal().string();
+  const DocumentKind kind = KindOfDocument(path);
+  if (kind == DocumentKind::Other) return ShowMessage(this, QString::fromUtf8(kNotADocument));
+  if (ec || !FileExists(path)) {
+    return ShowMessage(this, QString::fromStdString(DocumentMissingMessage(given)));
+  }
+  if (kind == DocumentKind::Archive) return RunArchiveImport(path);
+  RunPageImport(path);
 }
 
 void TMainForm::TamikazeBtnClick() {

@@ -12,6 +12,7 @@
 #include <QtWidgets>
 
 #include "app/activation.h"
+#include "app/desktop_arguments.h"
 #include "app/folder_commands.h"
 #include "app/gui/dir_form.h"
 #include "app/gui/form_style.h"
@@ -86,6 +87,39 @@ class MainFormTest : public ::testing::Test {
     QPoint saved;
     ini >> saved.rx() >> saved.ry();
     return saved;
+  }
+  // What the archive import needs: the real library beside the test
+  // program, Tamikaze.exe and the race-file folder. Returns the sample
+  // archive, copied into `folder`.
+  std::string ReadyToImport(const std::string& folder) {
+    main.AppDir = QCoreApplication::applicationDirPath().toStdString();
+    main.TamikazeDir = scratch.Folder("tamikaze");
+    scratch.File("tamikaze/Tamikaze.exe");
+    main.OutputDir = scratch.Folder("races");
+    const std::string archive = scratch.Folder(folder) / "sample.lzh";
+    fs::copy_file(TAMIKAZE_SAMPLE_ARCHIVE, archive);
+    return archive;
+  }
+  // The race files of the sample's race folder.
+  int SampleRaceFiles() {
+    std::error_code ec;
+    int count = 0;
+    for (const auto& entry : fs::directory_iterator(scratch.Path() / "races/sampleS", ec)) {
+      count += entry.path().extension() == ".uma";
+    }
+    return count;
+  }
+  // Whether the window takes a drag of `urls`; dropped too when `drop`.
+  bool Drag(const QList<QUrl>& urls, bool drop = false) {
+    QMimeData data;
+    data.setUrls(urls);
+    QDragEnterEvent enter({10, 40}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    enter.ignore();
+    QApplication::sendEvent(&form, &enter);
+    if (!enter.isAccepted() || !drop) return enter.isAccepted();
+    QDropEvent dropped(QPointF(10, 40), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&form, &dropped);
+    return dropped.isAccepted();
   }
   // The object names, or the texts, of `actions`.
   static QStringList Names(const QList<QAction*>& actions, bool texts = false) {
@@ -252,13 +286,8 @@ TEST_F(MainFormTest, MissingLibraryShowsNoticeOpensReadmeAndCloses) {
 // ends the import after the wait window, and the error is said once the wait
 // cursor is gone.
 TEST_F(MainFormTest, ImportErrorIsShownAfterTheWaitWindow) {
-  main.AppDir = QCoreApplication::applicationDirPath().toStdString();
-  main.LoadDlgInitialDir = scratch.Folder("downloads");
-  const std::string archive = main.LoadDlgInitialDir + "/sample.lzh";
-  fs::copy_file(TAMIKAZE_SAMPLE_ARCHIVE, archive);
-  main.TamikazeDir = scratch.Folder("tamikaze");
-  scratch.File("tamikaze/Tamikaze.exe");
-  main.OutputDir = scratch.Folder("races");
+  const std::string archive = ReadyToImport("downloads");
+  main.LoadDlgInitialDir = scratch.Path() / "downloads";
   scratch.File("races/sampleS");
   AnswerModals({QString::fromStdString(archive), ""});
   form.LoadBtnClick();
@@ -267,6 +296,61 @@ TEST_F(MainFormTest, ImportErrorIsShownAfterTheWaitWindow) {
             std::string(import_texts::kArchiveTitle) + " @ " + main.LoadDlgInitialDir);
   EXPECT_TRUE(seen[1].contains("races/sampleS")) << seen[1].toStdString();
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// A file opened from a file manager: the archive is imported without the
+// dialog, and the next dialog starts in its folder.
+TEST_F(MainFormTest, GivenArchiveIsImportedWithoutTheDialog) {
+  const std::string archive = ReadyToImport("elsewhere");
+  AnswerModals({""});
+  form.OpenDocument(archive);
+  EXPECT_EQ(seen, QStringList{});
+  EXPECT_EQ(SampleRaceFiles(), 11);
+  EXPECT_EQ(main.LoadDlgInitialDir, scratch.Path() / "elsewhere");
+}
+
+// A given file makes the checks of its command, and what cannot be opened
+// is said; nothing is written.
+TEST_F(MainFormTest, GivenFileRefusedWithItsMessage) {
+  const std::string archive = ReadyToImport("downloads");
+  const std::string page = scratch.File("downloads/race.html", "<HTML>");
+  const std::string gone = scratch.Path() / "downloads/gone.lzh";
+  struct Case {
+    std::string path;
+    bool tamikazeInstalled;
+    QString message;  // "" for any message
+  };
+  const Case cases[] = {
+      {archive, false, QString::fromUtf8(import_texts::kNoTamikaze)},
+      {scratch.File("downloads/notes.zip"), true, QString::fromUtf8(kNotADocument)},
+      {gone, true, QString::fromStdString(DocumentMissingMessage(gone))},
+      {page, true, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path);
+    main.TamikazeDir = c.tamikazeInstalled ? scratch.Folder("tamikaze").string() : main.AppDir;
+    seen.clear();
+    AnswerModals({""});
+    form.OpenDocument(c.path);
+    ASSERT_EQ(seen.size(), 1);
+    if (!c.message.isEmpty()) {
+      EXPECT_EQ(seen.front(), c.message);
+    }
+    EXPECT_TRUE(fs::is_empty(main.OutputDir));
+  }
+}
+
+// Only one local archive or page is taken by a drag; dropping the archive
+// imports it.
+TEST_F(MainFormTest, DroppedArchiveIsImported) {
+  const QUrl archive = QUrl::fromLocalFile(QString::fromStdString(ReadyToImport("elsewhere")));
+  const QUrl zip = QUrl::fromLocalFile(QString::fromStdString(scratch.File("notes.zip")));
+  EXPECT_FALSE(Drag({archive, archive}));
+  EXPECT_FALSE(Drag({zip}));
+  EXPECT_FALSE(Drag({QUrl("https://example.org/race.lzh")}));
+  EXPECT_FALSE(Drag({}));
+  EXPECT_TRUE(Drag({archive}, /*drop=*/true));
+  ASSERT_TRUE(QTest::qWaitFor([this] { return SampleRaceFiles() == 11; }, 10000));
 }
 
 }  // namespace
