@@ -9,8 +9,8 @@
 namespace tamikaze {
 
 // The absolute path of libunlha32.so in `appDir` (the executable's folder),
-// else in ../lib/TamikazeNetData from it, else in the prefix's library
-// folder, else "".
+// else in the installed library folder (../lib/.../TamikazeNetData) from
+// it, else in the prefix's library folder, else "".
 std::string ArchiverLibraryPath(const std::string& appDir);
 
 // The same with the installed library folder given.

@@ -12,6 +12,8 @@ PACKAGES=(
   fonts-ipafont-gothic
   locales
   librsvg2-bin desktop-file-utils appstream
+  man-db groff-base bash-completion
+  dpkg-dev file lintian
 )
 
 missing=()

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# The bash completion of tamikaze-netdata offers the subcommands, each one's
+# options (all that the command line's --help lists), folders after -o and
+# archives where archives go.
+#   check_completion.sh COMPLETION_SCRIPT CLI
+set -uo pipefail
+source /usr/share/bash-completion/bash_completion
+source "$1"
+source "$(dirname "$0")/cli_options.sh"
+cli=$(realpath "$2")
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work" && mkdir races && touch a.lzh B.LZH notes.txt
+
+# The completions of the line $1 (its last word is being completed).
+complete_line() {
+  read -ra COMP_WORDS <<<"$1"
+  [[ $1 == *" " ]] && COMP_WORDS+=("")
+  COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
+  COMP_LINE=$1
+  COMP_POINT=${#1}
+  COMPREPLY=()
+  _tamikaze_netdata tamikaze-netdata "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD - 1]}"
+  ((${#COMPREPLY[@]})) && printf "%s\n" "${COMPREPLY[@]}" | sort | tr "\n" " "
+}
+
+failed=0
+while IFS='|' read -r line expected; do
+  got=$(complete_line "$line")
+  if [ "$got" != "$expected" ]; then
+    echo "FAIL: '$line': got '$got', expected '$expected'"
+    failed=1
+  fi
+done <<'CASES'
+tamikaze-netdata |import 
+tamikaze-netdata --|--help --version 
+tamikaze-netdata import -|--help --second -h -o 
+tamikaze-netdata import -o |races 
+tamikaze-netdata import -o races |B.LZH a.lzh races 
+tamikaze-netdata import --second |B.LZH a.lzh races 
+tamikaze-netdata import a.lzh n|
+CASES
+
+for sub in "" $(cli_subcommands "$cli"); do
+  offered=" $(complete_line "tamikaze-netdata ${sub:+$sub }-")"
+  for option in $(cli_options "$cli" $sub); do
+    if [[ $offered != *" $option "* ]]; then
+      echo "FAIL: ${sub:-tamikaze-netdata} offers no $option"
+      failed=1
+    fi
+  done
+  [ -z "$sub" ] || [[ " $(complete_line "tamikaze-netdata ") " == *" $sub "* ]] ||
+    { echo "FAIL: no subcommand $sub offered"; failed=1; }
+done
+exit $failed
