@@ -2,7 +2,8 @@
 # Builds the Debian package from build/ (cpack -G DEB) and checks it as a user
 # gets it: unpacked into a temporary root with dpkg -x, its command line
 # converts the sample archive with the library of the package, into the same
-# race files as the build tree's; its desktop program and man pages answer;
+# race files as the build tree's; its desktop program and man pages answer,
+# its metainfo agrees with the installed menu entry and icon;
 # lintian reports no error or warning. Prints where the package is.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -63,6 +64,8 @@ for page in "$root"/pkg/usr/share/man/man1/*.1.gz; do
   check "$(basename "$page") renders without warnings" \
     test -z "$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$page" 2>&1 >/dev/null)"
 done
+check "metainfo, menu entry and icon agree as installed" \
+  appstreamcli validate-tree --no-net "$root/pkg"
 check "lintian: no errors or warnings" lintian --fail-on error,warning "$deb"
 
 echo "Package: $(realpath "$deb")"
