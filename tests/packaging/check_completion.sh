@@ -33,13 +33,15 @@ while IFS='|' read -r line expected; do
     failed=1
   fi
 done <<'CASES'
-tamikaze-netdata |import 
+tamikaze-netdata |import page 
 tamikaze-netdata --|--help --version 
 tamikaze-netdata import -|--help --second -h -o 
 tamikaze-netdata import -o |races 
 tamikaze-netdata import -o races |B.LZH a.lzh races 
 tamikaze-netdata import --second |B.LZH a.lzh races 
 tamikaze-netdata import a.lzh n|
+tamikaze-netdata page -|--help -h -o 
+tamikaze-netdata page |notes.txt races 
 CASES
 
 for sub in "" $(cli_subcommands "$cli"); do
