@@ -130,19 +130,21 @@ class Import {
   }
 
  private:
-  ImportOutcome Refuse(const std::string& text) {
-    ui_.Message(text);
+  // A refusal, said about the picked archive or about the second one.
+  ImportOutcome Refuse(const std::string& text) { return RefuseAbout(first_, text); }
+  ImportOutcome RefuseAbout(const std::string& archive, const std::string& text) {
+    ui_.FileMessage(archive, text);
     return ImportOutcome::Refused;
   }
 
   // Tamikaze.exe and the output folder must exist before the dialog opens.
   bool CheckFolders(const ImportSettings& settings) {
     if (settings.requireTamikaze && !FileExists(main_.TamikazeDir + "/Tamikaze.exe")) {
-      Refuse(texts::kNoTamikaze);
+      ui_.Message(texts::kNoTamikaze);
       return false;
     }
     if (!FolderExists(main_.OutputDir)) {
-      Refuse(texts::kNoOutputDir);
+      ui_.Message(texts::kNoOutputDir);
       return false;
     }
     return true;
@@ -230,12 +232,12 @@ class Import {
       main_.LoadDlgInitialDir = fs::path(second_).parent_path().string();
     }
     SetArchiveName(archive_, second_);
-    if (!IsArchive(archive_)) return Refuse(texts::kNotAnArchive);
+    if (!IsArchive(archive_)) return RefuseAbout(second_, texts::kNotAnArchive);
     ListMembers(archive_, main_.ArchiveLst);
     quoteInMembers_ = quoteInMembers_ || AnyQuote(main_.ArchiveLst);
     main_.ArchiveLst.push_back("");
     if (!SameMemberName(main_.ArchiveLst[0], row.horseFile)) {
-      return Refuse(texts::kNotSecondArchive);
+      return RefuseAbout(second_, texts::kNotSecondArchive);
     }
     return std::nullopt;
   }
@@ -248,6 +250,7 @@ class Import {
     if (!extracted_) Extract(temp_->Path());
     ReadRecordFiles(temp_->Path());
     MakeRaceFolder(report_.raceFolder);
+    report_.raceFolderMade = true;
     WriteRaces();
   }
 
@@ -282,16 +285,23 @@ class Import {
   // the next free number, never overwriting a file.
   void WriteRaces() {
     const RaceConverter converter = DataTypeRow(main_.DataType).converter;
+    ui_.Progress(0, main_.RaceCount);
     for (int race = 1; race <= main_.RaceCount; ++race) {
       main_.SaveLst.clear();
       main_.SaveLst.push_back(CopyrightLine());
+      report_.convertingRace = race;
       converter(main_, race);
-      if (main_.SaveLst.size() > 3 && main_.SaveLst[3] == "障"_sj) continue;
-      if (main_.RaceFileName.empty()) throw std::logic_error(UnnamedRaceMessage(race));
-      main_.WorkPath =
-          SaveNewRaceFile(main_.SaveLst, report_.raceFolder, main_.RaceFileName).string();
-      ++report_.filesWritten;
+      report_.convertingRace = 0;
+      if (main_.SaveLst.size() <= 3 || main_.SaveLst[3] != "障"_sj) WriteRace(race);
+      ui_.Progress(race, main_.RaceCount);
     }
+  }
+
+  void WriteRace(int race) {
+    if (main_.RaceFileName.empty()) throw std::logic_error(UnnamedRaceMessage(race));
+    main_.WorkPath =
+        SaveNewRaceFile(main_.SaveLst, report_.raceFolder, main_.RaceFileName).string();
+    ++report_.filesWritten;
   }
 
   Main& main_;

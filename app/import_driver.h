@@ -18,11 +18,13 @@ enum class ImportOutcome {
 
 struct ImportReport {
   ImportOutcome outcome = ImportOutcome::Cancelled;
-  std::string archivePath;  // UTF-8
-  std::string raceFolder;   // UTF-8, set once known
-  int dataType = 0;         // DataType once recognised
-  int raceCount = 0;        // RaceCount once the race-card file was read
-  int filesWritten = 0;     // race files written (steeplechases are not)
+  std::string archivePath;      // UTF-8
+  std::string raceFolder;       // UTF-8, set once known
+  int dataType = 0;             // DataType once recognised
+  int raceCount = 0;            // RaceCount once the race-card file was read
+  int filesWritten = 0;         // race files written (steeplechases are not)
+  bool raceFolderMade = false;  // this import made raceFolder
+  int convertingRace = 0;       // the race whose converter runs (1-based), 0 outside it
 };
 
 struct ImportSettings {

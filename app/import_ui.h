@@ -21,11 +21,22 @@ class ImportUi {
   virtual std::optional<std::string> OpenFile(const OpenFileRequest& request) = 0;
   // A modal message box with the application's title (UTF-8 text).
   virtual void Message(const std::string& text) = 0;
+  // A message about the archive `path`: the window shows the text as it
+  // stands, the command line starts it with the path.
+  virtual void FileMessage(const std::string& path, const std::string& text) {
+    (void)path;
+    Message(text);
+  }
   // The wait window: shown with its first line, and hidden again.
   virtual void ShowWait(const std::string& message) = 0;
   virtual void HideWait() = 0;
   // Repaint the main window (the window does; others ignore it).
   virtual void Repaint() {}
+  // After each race of the conversion: `done` of `raceCount` races converted.
+  virtual void Progress(int done, int raceCount) {
+    (void)done;
+    (void)raceCount;
+  }
 };
 
 }  // namespace tamikaze

@@ -1,8 +1,18 @@
 #include "app/cli/cli_import_ui.h"
 
+#include <filesystem>
+
 #include "app/import_texts.h"
+#include "app/input_file.h"
 
 namespace tamikaze {
+
+void CliImportUi::StartArchive(const std::string& path, int k, int n) {
+  archive_ = path;
+  k_ = k;
+  n_ = n;
+  console_.Progress(ProgressPrefix(), /*final=*/true);
+}
 
 std::optional<std::string> CliImportUi::OpenFile(const OpenFileRequest& request) {
   if (request.title != import_texts::kSecondArchiveTitle) return archive_;
@@ -10,11 +20,31 @@ std::optional<std::string> CliImportUi::OpenFile(const OpenFileRequest& request)
     Message(kNoSecondArchive);
     return std::nullopt;
   }
+  if (const std::string problem = InputFileProblem(secondArchive_); !problem.empty()) {
+    FileMessage(secondArchive_, problem);
+    return std::nullopt;
+  }
   return secondArchive_;
 }
 
 void CliImportUi::Message(const std::string& text) {
-  err_ << text << '\n' << std::flush;
+  console_.FileMessage(archive_, text);
+}
+
+void CliImportUi::FileMessage(const std::string& path, const std::string& text) {
+  console_.FileMessage(path, text);
+}
+
+void CliImportUi::Progress(int done, int raceCount) {
+  console_.Progress(
+      ProgressPrefix() + "  " + std::to_string(done) + "/" + std::to_string(raceCount) + " レース",
+      done == raceCount);
+}
+
+// "[2/5] JV0101.lzh": which archive of the call, by its file name.
+std::string CliImportUi::ProgressPrefix() const {
+  return "[" + std::to_string(k_) + "/" + std::to_string(n_) + "] " +
+         std::filesystem::path(archive_).filename().string();
 }
 
 }  // namespace tamikaze

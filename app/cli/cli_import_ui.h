@@ -1,13 +1,15 @@
 #pragma once
 // The import's dialogs answered from the command line: the archive being
 // imported, and for the second archive the "TT" rule's failure answered by
-// --second (or a refusal when it is absent). Messages go to standard error.
+// --second (or a refusal when it is absent). Messages start with the path of
+// the archive they are about; the conversion's progress goes to the console's
+// progress line.
 
 #include <optional>
-#include <ostream>
 #include <string>
 #include <utility>
 
+#include "app/cli/console.h"
 #include "app/import_ui.h"
 
 namespace tamikaze {
@@ -20,21 +22,27 @@ inline constexpr const char* kNoSecondArchive =
 
 class CliImportUi : public ImportUi {
  public:
-  CliImportUi(std::ostream& err, std::string secondArchive)
-      : err_(err), secondArchive_(std::move(secondArchive)) {}
+  CliImportUi(Console& console, std::string secondArchive)
+      : console_(console), secondArchive_(std::move(secondArchive)) {}
 
-  // The archive the next import opens.
-  void SetArchive(const std::string& path) { archive_ = path; }
+  // The archive the next import opens, the `k`-th of `n` (1-based).
+  void StartArchive(const std::string& path, int k, int n);
 
   std::optional<std::string> OpenFile(const OpenFileRequest& request) override;
   void Message(const std::string& text) override;
+  void FileMessage(const std::string& path, const std::string& text) override;
   void ShowWait(const std::string&) override {}
   void HideWait() override {}
+  void Progress(int done, int raceCount) override;
 
  private:
-  std::ostream& err_;
+  std::string ProgressPrefix() const;
+
+  Console& console_;
   std::string secondArchive_;
   std::string archive_;
+  int k_ = 0;
+  int n_ = 0;
 };
 
 }  // namespace tamikaze

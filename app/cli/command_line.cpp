@@ -3,12 +3,19 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <exception>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/activation.h"
 #include "app/cli/cli_import_ui.h"
+#include "app/cli/console.h"
+#include "app/cli/help.h"
+#include "app/data_types.h"
+#include "app/file_checks.h"
 #include "app/import_driver.h"
+#include "app/input_file.h"
 #include "app/main_state.h"
 #include "app/startup.h"
 #include "archive/archive_file.h"
@@ -17,80 +24,228 @@
 namespace tamikaze {
 namespace {
 
+constexpr const char* kProgram = "tamikaze-netdata";
+
 struct ImportArguments {
   std::string outputDir;
   std::string secondArchive;
   std::vector<std::string> archives;
+  bool quiet = false;
 };
 
-void PrintSummary(std::ostream& out, const std::string& archive, const ImportReport& report) {
-  out << archive << '\t' << report.dataType << '\t' << report.raceCount << '\t'
-      << report.filesWritten << '\t' << report.raceFolder << '\n'
-      << std::flush;
+// A wrong command line: what is wrong, and where the help is.
+int UsageError(std::ostream& err, const std::string& text, const std::string& command) {
+  err << kProgram << ": " << text << "\n詳しくは「" << command << " --help」をご覧下さい。\n";
+  return kExitUsage;
+}
+
+// CLI11's own errors in Japanese. The option an error is about leads
+// CLI11's text ("-o: 1 required TEXT missing").
+std::string UsageErrorText(const CLI::ParseError& e) {
+  const std::string what = e.what();
+  if (dynamic_cast<const CLI::ArgumentMismatch*>(&e) != nullptr) {
+    const std::string name = what.substr(0, what.find(':'));
+    if (what.find("missing") != std::string::npos) {
+      return "「" + name + "」の後に値を指定して下さい。";
+    }
+    return "「" + name + "」は1回だけ指定できます。";
+  }
+  return "コマンドラインを読めません（" + what + "）。";
+}
+
+// The first word that is not an option must name a subcommand.
+std::optional<std::string> UnknownSubcommand(const CLI::App& app, int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string word = argv[i];
+    if (word.empty() || word[0] == '-') continue;
+    for (const CLI::App* sub : app.get_subcommands({})) {
+      if (sub->get_name() == word) return std::nullopt;
+    }
+    return word;
+  }
+  return std::nullopt;
+}
+
+// "tamikaze-netdata", or "tamikaze-netdata import" once a subcommand was read:
+// whose --help a usage error points to.
+std::string CommandName(const CLI::App& app) {
+  const std::vector<CLI::App*> parsed = app.get_subcommands();
+  return parsed.empty() ? kProgram : std::string(kProgram) + " " + parsed.front()->get_name();
+}
+
+std::string SubcommandNames(const CLI::App& app) {
+  std::string names;
+  for (const CLI::App* sub : app.get_subcommands({})) {
+    names += (names.empty() ? "" : "、") + sub->get_name();
+  }
+  return names;
+}
+
+// Arguments CLI11 kept aside as unknown: "「--bogus」は使えません。"
+std::optional<std::string> ExtraArgumentsText(const CLI::App& app) {
+  const std::vector<std::string> extras = app.remaining(/*recurse=*/true);
+  if (extras.empty()) return std::nullopt;
+  std::string text;
+  for (const std::string& extra : extras) text += "「" + extra + "」";
+  return text + "は使えない指定です。";
+}
+
+CLI::App* AddImportCommand(CLI::App& app, ImportArguments& args) {
+  CLI::App* import = app.add_subcommand(
+      "import",
+      "出馬表の圧縮ファイル（.lzh）を、レースファイル（.uma）に変換します。\n"
+      "JRA-VAN・競馬道OnLine の圧縮ファイルごとに、出力先の下に「圧縮ファイル名＋S」の\n"
+      "フォルダを作り、障害レースを除くレースごとに1つのレースファイルを書きます。");
+  import
+      ->add_option("-o", args.outputDir,
+                   "レースフォルダを作る場所（存在するフォルダ）。省略すると、\n"
+                   "設定ファイルの「レースファイルを展開する場所」")
+      ->type_name("フォルダ");
+  import
+      ->add_option("--second", args.secondArchive,
+                   "特別登録馬の2つ目の圧縮ファイル（競走馬ファイル）。\n"
+                   "TT… の名前から T1…、U9… が見つからないときに使います")
+      ->type_name("ファイル");
+  import->add_flag("-q,--quiet", args.quiet, "エラーのメッセージのほかは何も表示しません");
+  import->add_option("ARCHIVE", args.archives, "変換する圧縮ファイル")
+      ->type_name("圧縮ファイル.lzh");
+  import->footer(
+      "標準出力: 圧縮ファイルごとに1行、タブ区切りで\n"
+      "  圧縮ファイル、データの種類、レース数、書いたレースファイルの数、レースフォルダ\n"
+      "  （レースフォルダは作らなかったときは空。タブ、改行、復帰、\\ は \\t、\\n、\\r、\\\\ "
+      "と書きます）\n"
+      "標準エラー出力: メッセージ（ファイルについてのものは、そのパスで始まります）。\n"
+      "  端末のときは、進み具合を1行で表示します。\n"
+      "設定ファイル ~/.config/TamikazeNetData/Tamnet.ini は読むだけで、書き換えません。");
+  import->allow_extras();
+  return import;
+}
+
+// The summary line of one archive. The race folder is named only when this
+// import made it.
+void PrintSummary(Console& console, const std::string& archive, const ImportReport& report) {
+  const bool made = report.outcome == ImportOutcome::Done || report.raceFolderMade;
+  console.Summary({archive, std::to_string(report.dataType), std::to_string(report.raceCount),
+                   std::to_string(report.filesWritten), made ? report.raceFolder : ""});
+}
+
+// An error that ended the import: inside a converter it also names the race
+// and the race-card file it was read from.
+std::string ErrorText(const std::exception& e, const ImportReport& report) {
+  std::string text = e.what();
+  if (report.convertingRace > 0 && report.dataType > 0) {
+    text += "（" + std::string(DataTypeRow(report.dataType).raceCardFile) + " のレース " +
+            std::to_string(report.convertingRace) + "）";
+  }
+  return text;
 }
 
 // One archive: its outcome as an exit status.
-int ImportOne(Main& main, TArchiveFile& archive, CliImportUi& ui, const std::string& path,
-              std::ostream& out, std::ostream& err) {
-  ui.SetArchive(path);
+int ImportOne(Main& main, TArchiveFile& archive, CliImportUi& ui, Console& console,
+              const std::string& path) {
   ImportReport report;
   int status = kExitDone;
-  try {
-    ImportArchive(main, archive, ui, ImportSettings{/*requireTamikaze=*/false}, report);
-    if (report.outcome != ImportOutcome::Done) status = kExitRefused;
-  } catch (const std::exception& e) {
-    err << e.what() << '\n' << std::flush;
-    status = kExitError;
+  if (const std::string problem = InputFileProblem(path); !problem.empty()) {
+    console.FileMessage(path, problem);
+    status = kExitRefused;
+  } else {
+    try {
+      ImportArchive(main, archive, ui, ImportSettings{/*requireTamikaze=*/false}, report);
+      if (report.outcome != ImportOutcome::Done) status = kExitRefused;
+    } catch (const std::exception& e) {
+      console.FileMessage(path, ErrorText(e, report));
+      status = kExitError;
+    }
   }
-  PrintSummary(out, path, report);
+  PrintSummary(console, path, report);
   return status;
 }
 
-int RunImports(const ImportArguments& args, const Environment& env, std::ostream& out,
-               std::ostream& err) {
+// The output folder, checked once for the whole call.
+bool OutputFolderUsable(const std::string& folder, bool fromOption, Console& console) {
+  if (FolderExists(folder)) return true;
+  console.FileMessage(folder,
+                      std::string("レースファイルを展開する場所のフォルダが存在しません。") +
+                          (fromOption ? "-o で、存在するフォルダを指定して下さい。"
+                                      : "-o で指定するか、設定し直して下さい。"));
+  return false;
+}
+
+int RunImports(const ImportArguments& args, bool outputGiven, const Environment& env,
+               Console& console) {
   Main main;
   StartUp(main, env, /*readOnly=*/true);
-  if (!args.outputDir.empty()) main.OutputDir = args.outputDir;
+  if (outputGiven) main.OutputDir = args.outputDir;
+  if (!OutputFolderUsable(main.OutputDir, outputGiven, console)) return kExitRefused;
   const std::string libraryPath = ArchiverLibraryPath(main.AppDir);
   if (libraryPath.empty()) {
-    for (const std::string& line : MissingLibraryNotice()) err << line << '\n';
+    for (const std::string& line : MissingLibraryNotice()) console.Message(line);
     return kExitRefused;
   }
   TArchiveFile archive(libraryPath);
   PrepareArchive(archive);
-  CliImportUi ui(err, args.secondArchive);
+  CliImportUi ui(console, args.secondArchive);
   int worst = kExitDone;
-  for (const std::string& path : args.archives) {
-    worst = std::max(worst, ImportOne(main, archive, ui, path, out, err));
+  const int n = static_cast<int>(args.archives.size());
+  for (int k = 1; k <= n; ++k) {
+    const std::string& path = args.archives[k - 1];
+    ui.StartArchive(path, k, n);
+    worst = std::max(worst, ImportOne(main, archive, ui, console, path));
   }
+  console.ClearProgress();
   return worst;
+}
+
+// `import` once its command line was read: the checks CLI11 cannot make,
+// then the imports.
+int RunImportCommand(const CLI::App& import, const ImportArguments& args, const Environment& env,
+                     std::ostream& out, std::ostream& err, bool errIsTerminal) {
+  const std::string command = std::string(kProgram) + " import";
+  const bool outputGiven = import.count("-o") > 0;
+  if (outputGiven && args.outputDir.empty()) {
+    return UsageError(err, "「-o」のフォルダが空です。", command);
+  }
+  if (args.archives.empty()) return UsageError(err, "圧縮ファイルを指定して下さい。", command);
+  Console console(out, err, errIsTerminal, args.quiet);
+  try {
+    return RunImports(args, outputGiven, env, console);
+  } catch (const std::exception& e) {
+    console.Message(e.what());
+    return kExitError;
+  }
 }
 
 }  // namespace
 
 int RunCommandLine(int argc, char** argv, const Environment& env, std::ostream& out,
-                   std::ostream& err) {
-  CLI::App app("TamikazeNetData: race cards of JRA-VAN and 競馬道 archives to race files",
-               "tamikaze-netdata");
-  app.set_version_flag("--version", std::string("tamikaze-netdata ") + TAMIKAZE_VERSION);
-  app.require_subcommand(1);
+                   std::ostream& err, bool errIsTerminal) {
+  CLI::App app(
+      "TamikazeNetData（コマンドライン版）: JRA-VAN・競馬道OnLine の出馬表を、\n"
+      "Tamikaze のレースファイルに変換します。",
+      kProgram);
+  app.formatter(std::make_shared<JapaneseHelpFormatter>());
+  app.set_help_flag("-h,--help", "この説明を表示して終了します");
+  app.set_version_flag("--version", VersionText(), "バージョンを表示して終了します");
+  app.allow_extras();
   ImportArguments args;
-  CLI::App* import = app.add_subcommand("import", "Convert each archive into a race folder");
-  import->add_option("-o", args.outputDir, "Output folder (default: OutputDir of Tamnet.ini)");
-  import->add_option("--second", args.secondArchive,
-                     "Second archive of the special registrations when the TT rule finds none");
-  import->add_option("ARCHIVE", args.archives, "Archives (.lzh) to import")->required();
+  CLI::App* import = AddImportCommand(app, args);
+  if (const auto unknown = UnknownSubcommand(app, argc, argv)) {
+    return UsageError(err,
+                      "「" + *unknown + "」というサブコマンドはありません（使えるのは " +
+                          SubcommandNames(app) + "）。",
+                      kProgram);
+  }
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
-    return app.exit(e, out, err) == 0 ? kExitDone : kExitUsage;
+    if (e.get_exit_code() == 0) return app.exit(e, out, err);  // --help, --version
+    return UsageError(err, UsageErrorText(e), CommandName(app));
   }
-  try {
-    return RunImports(args, env, out, err);
-  } catch (const std::exception& e) {
-    err << e.what() << '\n';
-    return kExitError;
+  if (const auto extras = ExtraArgumentsText(app)) {
+    return UsageError(err, *extras, CommandName(app));
   }
+  if (!import->parsed()) return UsageError(err, "サブコマンドを指定して下さい。", kProgram);
+  return RunImportCommand(*import, args, env, out, err, errIsTerminal);
 }
 
 }  // namespace tamikaze

@@ -9,16 +9,30 @@ namespace tamikaze {
 
 // Exit status, the worst outcome of the call.
 enum ExitStatus {
-  kExitDone = 0,     // every archive imported
+  kExitDone = 0,     // every file converted
   kExitRefused = 1,  // a foreseen failure, its message shown
   kExitUsage = 2,    // wrong usage
   kExitError = 3,    // an error during the conversion
 };
 
-// Runs `tamikaze-netdata import [-o DIR] [--second FILE] ARCHIVE.lzh...`:
+struct ExitStatusInfo {
+  int status;
+  const char* meaning;  // as --help says it (UTF-8)
+};
+
+inline constexpr ExitStatusInfo kExitStatuses[] = {
+    {kExitDone, "すべて変換した"},
+    {kExitRefused,
+     "取り込めなかったファイルがある（理由はメッセージのとおり、何も書いていません）"},
+    {kExitUsage, "コマンドラインの指定が正しくない"},
+    {kExitError, "変換中にエラーが起きた（それまでに書いたレースファイルは残ります）"},
+};
+
+// Runs `tamikaze-netdata import [-o DIR] [--second FILE] [-q] ARCHIVE.lzh...`:
 // messages to `err`, one tab-separated summary line per archive to `out`
-// (archive path, DataType, RaceCount, race files written, race folder).
+// (archive path, DataType, RaceCount, race files written, race folder), and
+// a progress line on `err` when `errIsTerminal`.
 int RunCommandLine(int argc, char** argv, const Environment& env, std::ostream& out,
-                   std::ostream& err);
+                   std::ostream& err, bool errIsTerminal = false);
 
 }  // namespace tamikaze

@@ -1,12 +1,16 @@
 // tamikaze-netdata run as a program, on archives made by a real LHA archiver
 // (jlha, method lh5 where it compresses) and by the stored-member writer.
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <sstream>
 
-#include "app/cli/cli_import_ui.h"
+#include "app/cli/command_line.h"
+#include "app/data_types.h"
 #include "app/import_texts.h"
 #include "tests/app/app_test_support.h"
 #include "tests/convert/jra_current_records.h"
@@ -27,6 +31,10 @@ std::string Line(const std::string& archive, int type, int races, int files,
                  const std::string& folder) {
   return archive + "\t" + std::to_string(type) + "\t" + std::to_string(races) + "\t" +
          std::to_string(files) + "\t" + folder + "\n";
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
 }
 
 struct RunResult {
@@ -62,42 +70,75 @@ class CommandLineTest : public ::testing::Test {
     return (dir / name).string();
   }
 
+  std::string GoodArchive() {
+    return JlhaArchive("JV0101.lzh", {{"JRACDEN1.DAT", CurrentRace().Str() + CurrentRace().Str()},
+                                      {"JRACUMAJ.DAT", ""}});
+  }
+
   testing::ArchiveScratchFolder scratch_;
   const std::string out_ = scratch_.Folder("out").string();
 };
 
-TEST_F(CommandLineTest, WrongUsageExitsTwo) {
-  const std::pair<std::vector<std::string>, int> cases[] = {
-      {{}, 2},
-      {{"import"}, 2},
-      {{"import", "--bogus", "a.lzh"}, 2},
-      {{"import", "--help"}, 0},
-      {{"--version"}, 0},
+// Wrong usage exits 2 with a Japanese message that names what is wrong; help
+// and version exit 0.
+TEST_F(CommandLineTest, UsageMessagesAreJapaneseAndNameTheirArgument) {
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+    const char* says;  // on standard error, or on standard output for status 0
   };
-  for (const auto& [args, status] : cases) {
-    const RunResult r = Run(args);
-    EXPECT_EQ(r.status, status) << ::testing::PrintToString(args);
-    EXPECT_FALSE((status == 0 ? r.out : r.err).empty()) << ::testing::PrintToString(args);
+  const Case cases[] = {
+      {{}, 2, "サブコマンドを指定して下さい"},
+      {{"imprt", "a.lzh"}, 2, "「imprt」というサブコマンドはありません（使えるのは import）"},
+      {{"import"}, 2, "圧縮ファイルを指定して下さい"},
+      {{"import", "--bogus", "a.lzh"}, 2, "「--bogus」は使えない指定です"},
+      {{"import", "a.lzh", "-o"}, 2, "「-o」の後に値を指定して下さい"},
+      {{"import", "-o", "", "a.lzh"}, 2, "「-o」のフォルダが空です"},
+      {{"import", "-o", "x", "-o", "y", "a.lzh"}, 2, "「-o」は1回だけ指定できます"},
+      {{"import", "--help"}, 0, "使い方: tamikaze-netdata import [-o フォルダ]"},
+      {{"--version"}, 0, "バージョン 1."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.args));
+    const RunResult r = Run(c.args);
+    EXPECT_EQ(r.status, c.status);
+    EXPECT_TRUE(Contains(c.status == 0 ? r.out : r.err, c.says)) << r.out << r.err;
+    if (c.status != 0) {
+      EXPECT_TRUE(Contains(r.err, "--help」をご覧下さい")) << r.err;
+    }
+  }
+}
+
+// Both helps list every data set of the table and every exit status.
+TEST_F(CommandLineTest, HelpDescribesDataTypesAndExitStatuses) {
+  for (const char* help : {"--help", "import"}) {
+    SCOPED_TRACE(help);
+    const RunResult r = Run(help == std::string("import") ? std::vector<std::string>{help, "-h"}
+                                                          : std::vector<std::string>{help});
+    EXPECT_EQ(r.status, 0);
+    for (const DataTypeInfo& row : kDataTypes) {
+      EXPECT_TRUE(Contains(r.out, std::to_string(row.dataType) + "  " + row.name)) << row.name;
+    }
+    for (const ExitStatusInfo& status : kExitStatuses) {
+      EXPECT_TRUE(Contains(r.out, std::to_string(status.status) + "  " + status.meaning));
+    }
   }
 }
 
 TEST_F(CommandLineTest, ImportsEachArchiveAndExitsWithTheWorstOutcome) {
-  const std::string good = JlhaArchive(
-      "JV0101.lzh",
-      {{"JRACDEN1.DAT", CurrentRace().Str() + CurrentRace().Str()}, {"JRACUMAJ.DAT", ""}});
+  const std::string good = GoodArchive();
   const std::string unknown = scratch_.Archive("misc.lzh", {{"README.TXT", "x"}});
   RunResult r = Run({"import", "-o", out_, good, unknown});
   EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.out,
-            Line(good, 4, 2, 2, out_ + "/JV0101S") + Line(unknown, 0, 0, 0, out_ + "/miscS"));
-  EXPECT_EQ(r.err, std::string(import_texts::kNotRecognised) + "\n");
+  EXPECT_EQ(r.out, Line(good, 4, 2, 2, out_ + "/JV0101S") + Line(unknown, 0, 0, 0, ""));
+  EXPECT_EQ(r.err, unknown + ": " + import_texts::kNotRecognised + "\n");
   EXPECT_EQ(std::distance(fs::directory_iterator(out_), fs::directory_iterator()), 1);
   EXPECT_FALSE(fs::exists(scratch_.Path() / ".config"));  // nothing but race folders made
 
   // Without -o the settings' output folder, which are only read. The same
-  // archive again is refused; a conversion error is worse, and what it ended
-  // stays: two race files, the steeplechase between them dropped. Member
-  // names are found in any case.
+  // archive again is refused; a conversion error is worse, names the race
+  // and its record file, and what it ended stays: two race files, the
+  // steeplechase between them dropped. Member names are found in any case.
   const fs::path ini = scratch_.Path() / ".config/TamikazeNetData/Tamnet.ini";
   const std::string settings = "0\r\n0\r\n/nowhere\r\n" + out_ + "\r\n/nowhere\r\n";
   testing::WriteBytes(ini, settings);
@@ -107,12 +148,54 @@ TEST_F(CommandLineTest, ImportsEachArchiveAndExitsWithTheWorstOutcome) {
       scratch_.Archive("bad.lzh", {{"jracumaj.dat", ""}, {"JracDen1.Dat", den}});
   r = Run({"import", bad, good});
   EXPECT_EQ(r.status, 3);
-  EXPECT_NE(r.err.find("'X1' は整数ではありません"), std::string::npos);
-  EXPECT_NE(r.err.find("すでに存在します"), std::string::npos);
-  EXPECT_EQ(r.out.substr(0, r.out.find('\n') + 1), Line(bad, 4, 4, 2, out_ + "/badS"));
+  EXPECT_TRUE(Contains(r.err, bad + ": 'X1' は整数ではありません（JRACDEN1.DAT のレース 4）\n"))
+      << r.err;
+  EXPECT_TRUE(Contains(r.err, good + ": " + import_texts::kRaceFolderExists1)) << r.err;
+  EXPECT_EQ(r.out, Line(bad, 4, 4, 2, out_ + "/badS") + Line(good, 0, 0, 0, ""));
   EXPECT_TRUE(fs::exists(out_ + "/badS/" + Cp932ToUtf8("東京11R"_sj) + "2.uma"));
   EXPECT_EQ(testing::ReadBytes(ini), settings);
   EXPECT_TRUE(fs::is_empty(scratch_.Path() / ".cache/TamikazeNetData/Temp"));
+}
+
+// Files that are no archive to read get a message of their own, before the
+// archive check; the summary escapes what would break its columns.
+TEST_F(CommandLineTest, MissingAndSpecialFilesAreNamedAndSummariesStaySplittable) {
+  const std::string folder = scratch_.Folder("a folder.lzh").string();
+  const std::string fifo = (scratch_.Path() / "fifo.lzh").string();
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const std::string odd = scratch_.File("tab\there\nnewline\\back.lzh", "not lha").string();
+  const std::string missing = (scratch_.Path() / "missing.lzh").string();
+  const RunResult r = Run({"import", "-o", out_, missing, folder, fifo, odd});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, missing + ": ファイルが見つかりません。\n" + folder +
+                       ": フォルダです。ファイルを指定して下さい。\n" + fifo +
+                       ": 通常のファイルではありません。\n" + odd + ": " +
+                       import_texts::kNotAnArchive + "\n");
+  const std::string escaped = (scratch_.Path() / "tab\\there\\nnewline\\\\back.lzh").string();
+  EXPECT_EQ(r.out, Line(missing, 0, 0, 0, "") + Line(folder, 0, 0, 0, "") +
+                       Line(fifo, 0, 0, 0, "") + Line(escaped, 0, 0, 0, ""));
+  EXPECT_TRUE(fs::is_empty(out_));
+}
+
+TEST_F(CommandLineTest, UnreadableFileIsNamed) {
+  if (geteuid() == 0) GTEST_SKIP() << "root reads every file";
+  const std::string locked = scratch_.File("locked.lzh", "x").string();
+  chmod(locked.c_str(), 0);
+  const RunResult r = Run({"import", "-o", out_, locked});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, locked + ": ファイルを読めません（アクセスが許可されていません）。\n");
+}
+
+// A missing output folder is said once, naming it, and no archive is looked at.
+TEST_F(CommandLineTest, OutputFolderIsCheckedOnce) {
+  const std::string good = GoodArchive();
+  const std::string gone = (scratch_.Path() / "gone").string();
+  const RunResult r = Run({"import", "-o", gone, good, good, good});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, gone +
+                       ": レースファイルを展開する場所のフォルダが存在しません。-o "
+                       "で、存在するフォルダを指定して下さい。\n");
+  EXPECT_EQ(r.out, "");
 }
 
 // A data set without a converter is refused with its name and exit status 1,
@@ -122,17 +205,49 @@ TEST_F(CommandLineTest, DataSetWithoutConverterIsRefused) {
       scratch_.Archive("TT100101.lzh", {{"JRA#TOUR.DAT", std::string(2992, '0')}});
   const RunResult r = Run({"import", "-o", out_, first});
   EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.err.find("JRA-VAN 特別登録馬（旧形式）"), std::string::npos) << r.err;
+  EXPECT_TRUE(Contains(r.err, first + ": 選択された圧縮ファイルは「JRA-VAN 特別登録馬（旧形式）"))
+      << r.err;
   EXPECT_TRUE(fs::is_empty(out_));
 }
 
 TEST_F(CommandLineTest, MissingLibraryPrintsTheNotice) {
   const fs::path alone = scratch_.Folder("alone") / "tamikaze-netdata";
   fs::copy_file(TAMIKAZE_TEST_CLI, alone);
-  const RunResult r = Run({"import", "x.lzh"}, alone.string());
+  const RunResult r = Run({"import", "-o", out_, "x.lzh"}, alone.string());
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("ファイル解凍フリーソフト「libunlha32.so」が\n"), std::string::npos);
   EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 7);
+}
+
+// In the process, to tell it standard error is a terminal: one progress line
+// rewritten in place and cleared at the end; none otherwise, and nothing but
+// errors with -q.
+TEST_F(CommandLineTest, ProgressLineOnlyOnATerminal) {
+  const std::string good = GoodArchive();
+  Environment env;
+  env.home = scratch_.Path().string();
+  env.exeDir = fs::path(TAMIKAZE_TEST_UNLHA32).parent_path().string();
+  struct Case {
+    bool terminal, quiet;
+    bool progress, summary;
+  };
+  for (const Case& c : {Case{true, false, true, true}, Case{false, false, false, true},
+                        Case{true, true, false, false}}) {
+    SCOPED_TRACE(std::to_string(c.terminal) + std::to_string(c.quiet));
+    fs::remove_all(out_ + "/JV0101S");
+    std::vector<std::string> args{"tamikaze-netdata", "import", "-o", out_, good};
+    if (c.quiet) args.push_back("-q");
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    std::ostringstream out, err;
+    EXPECT_EQ(RunCommandLine(static_cast<int>(argv.size()), argv.data(), env, out, err, c.terminal),
+              0);
+    const std::string erase = "\r\x1b[K";
+    EXPECT_EQ(err.str(), c.progress ? erase + "[1/1] JV0101.lzh" + erase +
+                                          "[1/1] JV0101.lzh  2/2 レース" + erase
+                                    : "");
+    EXPECT_EQ(out.str().empty(), !c.summary);
+  }
 }
 
 }  // namespace

@@ -1,0 +1,46 @@
+#pragma once
+// What the command line writes. Messages go to standard error, and every
+// message about a file (an archive, a page, the output folder) starts with its
+// path; one tab-separated summary line per file goes to standard output; on a
+// terminal one progress line on standard error is rewritten in place and
+// cleared before anything else is written. Quiet runs keep only the messages.
+
+#include <chrono>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace tamikaze {
+
+// A summary field as one tab-separated column: tab, newline, carriage return
+// and backslash are written "\t", "\n", "\r" and "\\", so that a script can
+// split every line at its tabs whatever the paths hold.
+std::string EscapeSummaryField(const std::string& field);
+
+class Console {
+ public:
+  Console(std::ostream& out, std::ostream& err, bool errIsTerminal, bool quiet)
+      : out_(out), err_(err), progressShown_(errIsTerminal && !quiet), quiet_(quiet) {}
+
+  // "<path>: <text>" on standard error.
+  void FileMessage(const std::string& path, const std::string& text);
+  // A message about no file in particular.
+  void Message(const std::string& text);
+  // One summary line, each field escaped; nothing when quiet.
+  void Summary(const std::vector<std::string>& fields);
+  // The progress line, on a terminal only and at most about ten times a
+  // second unless `final`.
+  void Progress(const std::string& line, bool final = false);
+  // Clears the progress line, if one is shown.
+  void ClearProgress();
+
+ private:
+  std::ostream& out_;
+  std::ostream& err_;
+  const bool progressShown_;
+  const bool quiet_;
+  bool progressOnScreen_ = false;
+  std::chrono::steady_clock::time_point lastProgress_{};
+};
+
+}  // namespace tamikaze

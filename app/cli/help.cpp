@@ -1,0 +1,130 @@
+#include "app/cli/help.h"
+
+#include <sstream>
+#include <utility>
+#include <vector>
+
+#include "app/cli/command_line.h"
+#include "app/data_types.h"
+
+#ifndef TAMIKAZE_VERSION
+#define TAMIKAZE_VERSION "0"
+#endif
+
+namespace tamikaze {
+namespace {
+
+using Rows = std::vector<std::pair<std::string, std::string>>;
+
+// "  left   right" lines, the right column aligned; a line break in the
+// right text continues it in its column.
+void WriteRows(std::ostream& out, const Rows& rows) {
+  int width = 0;
+  for (const auto& [left, right] : rows) width = std::max(width, DisplayColumns(left));
+  for (const auto& [left, right] : rows) {
+    out << "  " << left << std::string(width - DisplayColumns(left) + 2, ' ');
+    for (const char c : right) {
+      out << c;
+      if (c == '\n') out << std::string(width + 4, ' ');
+    }
+    out << '\n';
+  }
+}
+
+// "-o フォルダ", "-q, --quiet".
+std::string OptionLabel(const CLI::Option& option) {
+  std::string label;
+  for (const std::string& name : option.get_snames()) label += (label.empty() ? "-" : ", -") + name;
+  for (const std::string& name : option.get_lnames()) {
+    label += (label.empty() ? "--" : ", --") + name;
+  }
+  if (option.get_type_size() != 0) label += " " + option.get_type_name();
+  return label;
+}
+
+std::string Usage(const CLI::App& app, const std::string& name) {
+  std::string usage = "使い方: " + name;
+  if (!app.get_subcommands({}).empty()) return usage + " <サブコマンド> [オプション]...";
+  for (const CLI::Option* option : app.get_options()) {
+    if (option == app.get_help_ptr()) continue;
+    if (option->get_positional()) {
+      usage += " " + option->get_type_name() + "...";
+    } else {
+      const std::string label = OptionLabel(*option);
+      usage += " [" + label.substr(0, label.find(',')) + "]";
+    }
+  }
+  return usage;
+}
+
+void WriteOptions(std::ostream& out, const CLI::App& app) {
+  Rows rows;
+  for (const CLI::Option* option : app.get_options()) {
+    if (!option->get_positional())
+      rows.emplace_back(OptionLabel(*option), option->get_description());
+  }
+  out << "\nオプション:\n";
+  WriteRows(out, rows);
+}
+
+void WriteSubcommands(std::ostream& out, const CLI::App& app, const std::string& name) {
+  Rows rows;
+  for (const CLI::App* sub : app.get_subcommands({})) {
+    const std::string description = sub->get_description();
+    rows.emplace_back(sub->get_name(), description.substr(0, description.find('\n')));
+  }
+  out << "\nサブコマンド:\n";
+  WriteRows(out, rows);
+  out << "サブコマンドごとの説明: " << name << " <サブコマンド> --help\n";
+}
+
+// What the numbers of a summary line and of the exit status mean.
+void WriteNumbers(std::ostream& out) {
+  Rows types{{"0", "どれでもない（認識する前に取り込めなかったときも）"}};
+  for (const DataTypeInfo& row : kDataTypes) {
+    types.emplace_back(std::to_string(row.dataType),
+                       std::string(row.name) + (row.converter ? "" : "（まだ変換できません）"));
+  }
+  out << "\nデータの種類（要約の行の2列目）:\n";
+  WriteRows(out, types);
+  Rows statuses;
+  for (const ExitStatusInfo& status : kExitStatuses) {
+    statuses.emplace_back(std::to_string(status.status), status.meaning);
+  }
+  out << "\n終了ステータス（いちばん悪い結果）:\n";
+  WriteRows(out, statuses);
+}
+
+}  // namespace
+
+std::string JapaneseHelpFormatter::make_help(const CLI::App* app, std::string name,
+                                             CLI::AppFormatMode) const {
+  std::ostringstream out;
+  out << Usage(*app, name) << "\n\n" << app->get_description() << '\n';
+  if (!app->get_subcommands({}).empty()) WriteSubcommands(out, *app, name);
+  WriteOptions(out, *app);
+  if (const std::string footer = app->get_footer(); !footer.empty()) out << '\n' << footer << '\n';
+  WriteNumbers(out);
+  return out.str();
+}
+
+std::string VersionText() {
+  return std::string("tamikaze-netdata（TamikazeNetData for Linux）バージョン ") + TAMIKAZE_VERSION;
+}
+
+int DisplayColumns(const std::string& text) {
+  int columns = 0;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x80) {
+      ++columns;
+    } else if (byte >= 0xE0) {
+      columns += 2;  // lead byte of a three- or four-byte character
+    } else if (byte >= 0xC0) {
+      ++columns;
+    }
+  }
+  return columns;
+}
+
+}  // namespace tamikaze
