@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "convert/jravan/jra_current.h"
+#include "convert/kol/converters.h"
 
 namespace tamikaze {
 
@@ -12,11 +13,13 @@ namespace tamikaze {
 // second archive, recognised among the first n members, converter
 const DataTypeInfo kDataTypes[6] = {
     {1, "JRA-VAN 出馬表（旧形式）", "JRA#DEN1.DAT", "JRA#UMAJ.DAT", "", 584, false, 2, nullptr},
-    {2, "競馬道 出馬表（旧形式）", "KOL_DEN.DAT", "KOL_UMA.DAT", "", 1537, false, 2, nullptr},
+    {2, "競馬道 出馬表（旧形式）", "KOL_DEN.DAT", "KOL_UMA.DAT", "", kKolRaceRecordSize, false, 2,
+     ConvertKolRace},
     {3, "JRA-VAN 特別登録馬（旧形式）", "JRA#TOUR.DAT", "JRA#UMAJ.DAT", "", 2992, true, 1, nullptr},
     {4, "JRA-VAN 出馬表", "JRACDEN1.DAT", "JRACUMAJ.DAT", "", kJraCurrentRaceRecordSize, false, 2,
      ConvertJraCurrent},
-    {5, "競馬道 出馬表（KD2）", "KOL_DEN1.KD2", "KOL_UMA.KD2", "KOL_DEN2.KD2", 779, false, 3, nullptr},
+    {5, "競馬道 出馬表（KD2）", "KOL_DEN1.KD2", "KOL_UMA.KD2", "KOL_DEN2.KD2", kKd2RaceRecordSize,
+     false, 3, ConvertKd2Race},
     {6, "JRA-VAN 特別登録馬", "JRACTOK1.DAT", "JRACUMAJ.DAT", "", 5129, true, 1, nullptr},
 };
 // clang-format on

@@ -1,0 +1,88 @@
+// The runners of a 競馬道 race: which horse records, their horse lines, and
+// a horse file that ends early.
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "tests/convert/kol_records.h"
+#include "text/numbers.h"
+
+namespace tamikaze::testing {
+namespace {
+
+TEST(KolRunners, AreTheRecordsFromTheFirstWithTheKeyOrFromTheFileStart) {
+  // Race key, runner count, the horse records of the runners.
+  const std::tuple<const char*, const char*, std::vector<int>> cases[] = {
+      {"KEY0003", "03", {2, 3, 4}},
+      {"KEY0002", "02", {1, 2}},  // the first record of a repeated key
+      {"KEY9999", "02", {0, 1}},  // no record has the key: the file's first records
+      {"KEY0001", "00", {}},
+      {"KEY0001", "-1", {}},
+  };
+  for (const KolTestFormat* f : kKolFormats) {
+    std::string uma, den;
+    int n = 0;
+    for (const char* key : {"KEY0001", "KEY0002", "KEY0003", "KEY0002", "KEY0005"})
+      uma += KolHorse(*f, key, {{"name", Utf8ToCp932("馬" + std::to_string(n++))}});
+    for (const auto& [key, runners, records] : cases)
+      den += KolRace(*f, {{"key", key}, {"runners", runners}});
+    // All races in one state: the key index serves every race of the import.
+    ConvertState state = KolState(*f, den, uma);
+    for (int r = 1; r <= state.RaceCount; ++r) {
+      const RaceLines lines = KolConverted(*f, state, r);
+      std::vector<std::string> names, expected;
+      for (std::size_t line = 61; line < lines.size(); line += 42)
+        names.push_back(lines[line].substr(0, 18));
+      for (int i : std::get<2>(cases[r - 1]))
+        expected.push_back(uma.substr(static_cast<std::size_t>(i * f->horseSize + 7), 18));
+      EXPECT_EQ(names, expected) << f->name << " " << std::get<0>(cases[r - 1]);
+    }
+  }
+}
+
+// Race year, birth year, sex code and the end of the horse line they give.
+TEST(KolRunners, HorseLineHoldsNameAgeAndSex) {
+  const std::tuple<const char*, const char*, const char*, std::string> cases[] = {
+      {"03", "99", "0", " 4" + "牡"_sj}, {"05", "02", "1", " 3" + "牝"_sj},
+      {"20", "08", "2", "12" + "ｾﾝ"_sj}, {"09", "09", "3", " 03"},
+      {"00", "01", "9", "999"},          {"09", " 7", "1", " 2" + "牝"_sj},
+  };
+  for (const KolTestFormat* f : kKolFormats) {
+    for (const auto& [raceYear, birthYear, sex, ageAndSex] : cases) {
+      ConvertState state =
+          KolState(*f, KolRace(*f, {{"year", raceYear}, {"runners", "01"}}),
+                   KolHorse(*f, "KEY0001", {{"birthYear", birthYear}, {"sex", sex}}));
+      EXPECT_EQ(KolConverted(*f, state).at(61), "ウマ　　　　　　　"_sj + ageAndSex)
+          << f->name << " " << raceYear << birthYear << sex;
+    }
+  }
+}
+
+// Bytes beyond the end of the horse file read as spaces: a record cut inside
+// its past-race slots gives placeholder blocks; a runner whose birth year is
+// missing ends the conversion.
+TEST(KolRunners, HorseFileThatEndsEarlyReadsAsSpaces) {
+  for (const KolTestFormat* f : kKolFormats) {
+    std::map<int, KolFields> slots;
+    for (int slot = 1; slot <= 5; ++slot) slots[slot] = UsableSlot(*f);
+    const std::string horse = KolHorse(*f, "KEY0001", {}, slots);
+    // Cut inside slot 3's finishing position field (after its first byte).
+    const std::size_t cut = static_cast<std::size_t>(f->slot.at("finish") + 2 * f->slotStride);
+    ConvertState one = KolState(*f, KolRace(*f, {{"runners", "01"}}), horse.substr(0, cut));
+    const RaceLines lines = KolConverted(*f, one);
+    ASSERT_EQ(lines.size(), 61u + 42u) << f->name;
+    EXPECT_EQ(lines.at(70), "芝"_sj) << f->name;  // slot 2 is whole
+    EXPECT_EQ(RaceLines(lines.begin() + 78, lines.end() - 1), KolPlaceholders(*f, 3)) << f->name;
+
+    ConvertState two = KolState(*f, KolRace(*f, {{"runners", "02"}}), horse.substr(0, cut));
+    try {
+      KolConverted(*f, two);
+      ADD_FAILURE() << f->name << ": the second runner has no birth year";
+    } catch (const ENotInteger& e) {
+      EXPECT_STREQ(e.what(), "'  ' は整数ではありません") << f->name;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tamikaze::testing

@@ -1,0 +1,158 @@
+// The race header of the two 競馬道 race-card formats: the whole file, names,
+// venue and course, and the fields that must read as numbers.
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "tests/convert/kol_records.h"
+#include "text/numbers.h"
+
+namespace tamikaze::testing {
+namespace {
+
+// The race file as described, line by line: a named dirt race at 中山 with two
+// runners after a record of another race; the second runner's slot 2 holds a
+// past race.
+TEST(KolLayout, WritesTheWholeRaceFile) {
+  for (const KolTestFormat* f : kKolFormats) {
+    const std::string den = KolRace(*f, {{"venue", "05"},
+                                         {"name", "テスト記念"_sj},
+                                         {"surface", "0"},
+                                         {"runners", "02"},
+                                         {"key", "KEY0002"},
+                                         {"year", "10"}}) +
+                            KolRace(*f);
+    const std::string distance = f->digits == DistanceDigits::Four ? "2000" : "20";
+    const KolFields slot2 = {{"venue", "40"},      {"yearMonth", "0911"},  {"skip", "0"},
+                             {"surface", "0"},     {"distance", distance}, {"going", "2"},
+                             {"finish", "03"},     {"time", "2015"},       {"closing", "352"},
+                             {"passing", "434241"}};
+    const std::string uma = KolHorse(*f, "KEY0001") + KolHorse(*f, "KEY0002", {}, {{2, slot2}}) +
+                            KolHorse(*f, "KEY0009", {{"name", "ニバンボシ"_sj}, {"sex", "1"}});
+    ConvertState state = KolState(*f, den, uma);
+
+    RaceLines expected = {CopyrightLine(), f->distance, "中山"_sj, "ダ"_sj, "良"_sj, "02"};
+    for (int n = 1; n <= 18; ++n) expected.push_back(std::to_string(n));
+    expected.insert(expected.end(), 18, "0");
+    expected.insert(expected.end(), 18, "0.0");
+    expected.push_back("02");
+    expected.push_back("ウマ　　　　　　　"_sj + " 5" + "牡"_sj);
+    expected = KolPlaceholders(*f, 1, expected);
+    expected.insert(expected.end(),
+                    {"ダ"_sj, distance, "名0911"_sj, "2015", " 3 2 1", "352", "重"_sj, " 3"});
+    expected = KolPlaceholders(*f, 3, expected);
+    expected.insert(expected.end(), {"好"_sj, "ニバンボシ　　　　"_sj + " 5" + "牝"_sj});
+    expected = KolPlaceholders(*f, 5, expected);
+    expected.push_back("好"_sj);
+
+    EXPECT_EQ(KolConverted(*f, state), expected) << f->name;
+    EXPECT_EQ(state.RaceFileName, "テスト記念"_sj) << f->name;
+    EXPECT_EQ(state.HorseCount, 2) << f->name;
+    // Both positions are 1-based.
+    EXPECT_EQ(state.RaceOffset, 1) << f->name;
+    EXPECT_EQ(state.HorseOffset, 2 * f->horseSize + 1) << f->name;
+    EXPECT_EQ(KolConverted(*f, state, 2).size(), 61u) << f->name;
+    EXPECT_EQ(state.RaceOffset, f->raceSize + 1) << f->name;
+  }
+}
+
+// Venue code, race number and name field, and the race file name they give.
+TEST(KolNaming, NamesEachRaceFromItsNameFieldOrVenueAndNumber) {
+  const std::string thirty = "あいうえおかきくけこさしすせそ"_sj;
+  const std::tuple<const char*, const char*, std::string, std::string> cases[] = {
+      {"04", "11", "", "東京11R"_sj},
+      {"07", "05", "", "新潟05R"_sj},
+      {"00", "01", "", "京都01R"_sj},  // no "(内)"/"(外)" in the name
+      {"12", "03", "", "京都03R"_sj},  // a code outside the table is 京都
+      {" 1", "12", "", "阪神12R"_sj},
+      {"04", "11", "夏至特別  "_sj, "夏至特別"_sj},
+      {"04", "11", "AB CD", "AB"},   // up to the first half-width space
+      {"04", "11", thirty, thirty},  // 30 bytes without a space
+      {"04", "11", "サンプルステークス"_sj, "サンプルＳ"_sj},
+      // A name that abbreviates to nothing is named like a race without a name.
+      {"04", "09", "ＪＲＡ６０周年記念"_sj, "東京09R"_sj},
+  };
+  for (const KolTestFormat* f : kKolFormats) {
+    for (const auto& [venue, number, name, fileName] : cases) {
+      KolFields fields = {{"venue", venue}, {"number", number}};
+      if (!name.empty()) fields["name"] = name;
+      ConvertState state = KolState(*f, KolRace(*f, fields), "");
+      KolConverted(*f, state);
+      EXPECT_EQ(state.RaceFileName, fileName) << f->name << " " << Cp932ToUtf8(name);
+    }
+  }
+}
+
+// Venue code, surface, course and steeplechase bytes, and lines 2 and 3 of
+// each format.
+TEST(KolCourse, VenueAndSurfaceFollowTheFlagsOfEachFormat) {
+  struct Case {
+    const KolTestFormat* format;
+    const char *venue, *surface, *course, *steeplechase;
+    const char *line2, *line3;
+  };
+  const Case cases[] = {
+      {&kKd2, "01", "1", "1", " ", "阪神(外)", "芝"},
+      {&kKd2, "01", "1", "5", " ", "阪神(内)", "芝"},
+      {&kKd2, "00", "2", "0", " ", "京都(内)", "芝"},
+      {&kKd2, "07", "1", "2", " ", "新潟(内)", "芝"},
+      {&kKd2, "12", "1", "3", " ", "京都(外)", "芝"},
+      {&kKd2, "04", "1", "0", " ", "東京", "芝"},
+      {&kKd2, "00", "0", "0", " ", "京都", "ダ"},
+      {&kKd2, "00", "1", "0", "1", "京都(内)", "障"},
+      {&kKd2, "04", "0", "0", "1", "東京", "障"},
+      {&kKd2, "04", "1", "0", "0", "東京", "芝"},
+      {&kOlder, "01", "1", "0", " ", "阪神", "芝"},
+      {&kOlder, "01", "1", "1", " ", "阪神", "芝"},
+      {&kOlder, "07", "1", "2", " ", "新潟(内)", "芝"},
+      {&kOlder, "00", "1", "9", " ", "京都(外)", "芝"},
+      {&kOlder, "00", "1", "0", "0", "京都(内)", "障"},
+      {&kOlder, "04", "0", "0", "8", "東京", "障"},
+      {&kOlder, "04", "1", "0", "9", "東京", "障"},
+      {&kOlder, "04", "0", "0", "1", "東京", "ダ"},
+      {&kOlder, "04", "1", "0", "1", "東京", "芝"},
+  };
+  for (const Case& c : cases) {
+    ConvertState state = KolState(*c.format,
+                                  KolRace(*c.format, {{"venue", c.venue},
+                                                      {"surface", c.surface},
+                                                      {"course", c.course},
+                                                      {"steeplechase", c.steeplechase}}),
+                                  "");
+    const RaceLines lines = KolConverted(*c.format, state);
+    const std::string shown = std::string(c.format->name) + " " + c.venue + c.surface + c.course +
+                              "'" + c.steeplechase + "'";
+    EXPECT_EQ(lines.at(2), Utf8ToCp932(c.line2)) << shown;
+    EXPECT_EQ(lines.at(3), Utf8ToCp932(c.line3)) << shown;
+  }
+}
+
+// Venue code, runner count, race year, birth year and sex code must read as
+// numbers; when several do not, the first read names the error.
+TEST(KolLayout, FieldsThatMustBeNumbersEndTheConversion) {
+  const std::tuple<KolFields, KolFields, const char*> cases[] = {
+      {{{"venue", "1A"}, {"runners", "0X"}}, {}, "1A"},
+      {{{"runners", "1 "}, {"year", "XX"}}, {}, "1 "},
+      {{{"runners", "00"}, {"year", "0A"}}, {}, "0A"},  // read even without runners
+      {{{"year", "- "}}, {}, "- "},
+      {{}, {{"birthYear", " X"}, {"sex", "X"}}, " X"},
+      {{}, {{"sex", " "}}, " "},
+  };
+  for (const KolTestFormat* f : kKolFormats) {
+    for (const auto& [raceFields, horseFields, text] : cases) {
+      KolFields race = {{"runners", "01"}, {"key", "KEY0001"}};
+      for (const auto& [field, value] : raceFields) race[field] = value;
+      ConvertState state = KolState(*f, KolRace(*f, race), KolHorse(*f, "KEY0001", horseFields));
+      try {
+        KolConverted(*f, state);
+        ADD_FAILURE() << f->name << ": no error for '" << text << "'";
+      } catch (const ENotInteger& e) {
+        EXPECT_EQ(std::string(e.what()), std::string("'") + text + "' は整数ではありません")
+            << f->name;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tamikaze::testing
