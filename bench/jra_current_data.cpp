@@ -1,10 +1,10 @@
 #include "bench/jra_current_data.h"
 
 #include <fstream>
-#include <random>
 #include <stdexcept>
 #include <vector>
 
+#include "bench/made_up.h"
 #include "convert/jravan/jra_current.h"
 #include "tests/support/record_builder.h"
 #include "text/cp932.h"
@@ -15,55 +15,6 @@ namespace {
 using namespace literals;
 
 constexpr int kSlotDistance = 215;
-
-// A deterministic source of made-up values (std::mt19937's sequence is fixed
-// by the standard; the distributions are not, so they are not used).
-class Dice {
- public:
-  explicit Dice(unsigned seed) : engine_(seed) {}
-  int Below(int n) { return static_cast<int>(engine_() % static_cast<unsigned>(n)); }
-  bool OneIn(int n) { return Below(n) == 0; }
-  template <typename T>
-  const T& Pick(const std::vector<T>& from) {
-    return from[static_cast<std::size_t>(Below(static_cast<int>(from.size())))];
-  }
-  std::string Digits(int width) {
-    std::string out;
-    for (int i = 0; i < width; ++i) out += static_cast<char>('0' + Below(10));
-    return out;
-  }
-
- private:
-  std::mt19937 engine_;
-};
-
-std::string TwoDigits(int value) {
-  return std::string(1, static_cast<char>('0' + value / 10 % 10)) +
-         static_cast<char>('0' + value % 10);
-}
-
-std::string FourDigits(int value) {
-  return TwoDigits(value / 100) + TwoDigits(value % 100);
-}
-
-// Made-up katakana, `fewest` to `most` of them.
-std::string Katakana(Dice& dice, int fewest, int most) {
-  static const std::vector<std::string> syllables = {
-      "ア", "カ", "サ", "タ", "ナ", "ハ", "マ", "ヤ", "ラ", "ワ", "キ", "シ", "チ", "ニ", "ミ",
-      "リ", "ク", "ス", "ツ", "ヌ", "ム", "ル", "ケ", "セ", "テ", "ネ", "メ", "レ", "コ", "ソ",
-      "ト", "ノ", "モ", "ロ", "ン", "ー", "ガ", "ザ", "ダ", "バ", "パ", "ゴ", "ゾ", "ド", "ボ"};
-  std::string text;
-  const int length = fewest + dice.Below(most - fewest + 1);
-  for (int i = 0; i < length; ++i) text += Utf8ToCp932(dice.Pick(syllables));
-  return text;
-}
-
-// A made-up horse name of two to nine katakana, filled to 18 bytes.
-std::string HorseName(Dice& dice) {
-  std::string name = Katakana(dice, 2, 9);
-  while (name.size() < 18) name += "　"_sj;
-  return name;
-}
 
 // One past race in slot `slot`: mostly usable, sometimes one of the cases a
 // converter must turn into a placeholder or mend (no race, unlisted venue,
@@ -107,7 +58,7 @@ void PutPastRace(RecordBuilder& horse, int slot, Dice& dice, bool fullSlots) {
 
 RecordBuilder Horse(const std::string& key, int birthYear, Dice& dice, bool fullSlots) {
   RecordBuilder horse(kJraCurrentHorseRecordSize);
-  horse.Put(1, key).Put(29, HorseName(dice)).Put(67, TwoDigits(birthYear));
+  horse.Put(1, key).Put(29, HorseName(dice, "　"_sj)).Put(67, TwoDigits(birthYear));
   horse.Put(74, std::to_string(dice.OneIn(10) ? 3 : 1 + dice.Below(2)));
   for (int slot = 1; slot <= 5; ++slot) PutPastRace(horse, slot, dice, fullSlots);
   return horse;

@@ -1,0 +1,74 @@
+// The 競馬道 sample archives of examples/ (packed with jlha) through the whole
+// import: the race files written, named and laid out per format.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "app/activation.h"
+#include "app/import_driver.h"
+#include "archive/archive_file.h"
+#include "tests/app/app_test_support.h"
+#include "text/cp932.h"
+
+namespace tamikaze::testing {
+namespace {
+
+using namespace literals;
+
+// The lines of a race file, without their CR LF.
+std::vector<std::string> Lines(const fs::path& file) {
+  std::vector<std::string> lines;
+  const std::string bytes = ReadBytes(file);
+  for (std::size_t at = 0, end; (end = bytes.find("\r\n", at)) != std::string::npos; at = end + 2)
+    lines.push_back(bytes.substr(at, end - at));
+  return lines;
+}
+
+TEST(KolImport, SampleArchivesConvertIntoTheirRaceFiles) {
+  struct Sample {
+    const char* archive;
+    const char* hanshinInner;  // line 2 of the race at 阪神 on the inner course
+    const char* lastRace;      // a name that differs between the samples
+    std::string placeholderDistance;
+  };
+  for (const Sample& s : {Sample{"kd2-sample.lzh", "阪神(内)", "見本Ｈ", "9999"},
+                          Sample{"kol-sample.lzh", "阪神", "旧見本Ｈ", "99"}}) {
+    const ScratchFolder scratch;
+    Main main;
+    main.OutputDir = scratch.Folder("out").string();
+    main.TempDir = (scratch.Path() / "temp").string();
+    TArchiveFile archive(TAMIKAZE_TEST_UNLHA32);
+    PrepareArchive(archive);
+    FakeImportUi ui;
+    ui.answers = {std::string(TAMIKAZE_EXAMPLES_DIR) + "/" + s.archive};
+    const ImportReport report = ImportArchive(main, archive, ui, ImportSettings{false});
+    ASSERT_EQ(report.outcome, ImportOutcome::Done) << s.archive;
+    EXPECT_TRUE(ui.messages.empty()) << s.archive;
+
+    // Ten races; the steeplechase at 中山 gets no file.
+    std::set<std::string> written;
+    for (const auto& entry : fs::directory_iterator(report.raceFolder))
+      written.insert(entry.path().stem().string());
+    const std::set<std::string> expected = {"東京01R",    "サンプルＳ", "架空特別",
+                                            "紅葉坂特別", "新潟05R",    "迷子Ｃ",
+                                            "札幌11R",    "函館07R",    s.lastRace};
+    EXPECT_EQ(written, expected) << s.archive;
+
+    const fs::path folder = report.raceFolder;
+    EXPECT_EQ(Lines(folder / "サンプルＳ.uma").at(2), Utf8ToCp932(s.hanshinInner)) << s.archive;
+    // The race whose key no horse has takes the first two records of the horse
+    // file, the first runners of 東京01R.
+    const std::vector<std::string> stray = Lines(folder / "迷子Ｃ.uma");
+    const std::vector<std::string> first = Lines(folder / "東京01R.uma");
+    ASSERT_EQ(stray.size(), 61u + 2 * 42u) << s.archive;
+    EXPECT_TRUE(std::equal(stray.begin() + 61, stray.end(), first.begin() + 61)) << s.archive;
+    // A placeholder block carries the format's distance.
+    const auto placeholder = std::find(first.begin() + 61, first.end(), "無"_sj);
+    ASSERT_NE(placeholder, first.end()) << s.archive;
+    EXPECT_EQ(placeholder[1], s.placeholderDistance) << s.archive;
+  }
+}
+
+}  // namespace
+}  // namespace tamikaze::testing
