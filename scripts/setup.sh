@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Set up and run: installs the dependencies, builds, and converts the sample
-# archive into race files under out/.
+# archives into race files under out/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -9,7 +9,10 @@ bash scripts/build.sh
 # race folder.
 out="out/run-$(date +%Y%m%d-%H%M%S)"
 mkdir -p "$out"
-build/tamikaze-netdata import -o "$out" examples/sample.lzh
-echo
-echo "Race files written to: $(cd "$out" && pwd)/sampleS"
-ls "$out/sampleS"
+build/tamikaze-netdata import -o "$out" examples/sample.lzh examples/kd2-sample.lzh \
+  examples/kol-sample.lzh
+for folder in sampleS kd2-sampleS kol-sampleS; do
+  echo
+  echo "Race files written to: $(cd "$out" && pwd)/$folder"
+  ls "$out/$folder"
+done
