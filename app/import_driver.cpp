@@ -1,5 +1,6 @@
 #include "app/import_driver.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <future>
 #include <optional>
@@ -46,8 +47,22 @@ bool HasQuote(const std::string& text) {
   return text.find('"') != std::string::npos;
 }
 
-bool IsArchive(TArchiveFile& archive) {
-  return (archive.CheckArchive(kCheckMode) & 0x7FFF) != 0;
+// The full check's answer and, for a refused archive, the library's reason.
+struct CheckResult {
+  bool valid = false;
+  std::string reason;  // the decoder's words and the library's error code
+};
+
+CheckResult CheckFully(TArchiveFile& archive) {
+  CheckResult result;
+  result.valid = (archive.CheckArchive(kCheckMode) & 0x7FFF) != 0;
+  std::string words;
+  if (const int code = result.valid ? 0 : archive.LastError(words); code != 0) {
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "0x%04X", static_cast<unsigned>(code));
+    result.reason = words + "、エラーコード " + hex;
+  }
+  return result;
 }
 
 // The stored names of the archive's members, in the order the archive lists them.
@@ -172,7 +187,7 @@ class Import {
   std::optional<ImportOutcome> RecogniseFirstArchive() {
     SetArchiveName(archive_, first_);
     archive_.SetArchiverType(kArchiverTypeLha);
-    std::future<bool> checked = CheckInBackground(first_);
+    std::future<CheckResult> checked = CheckInBackground(first_);
     ListMembers(archive_, main_.ArchiveLst);
     quoteInMembers_ = AnyQuote(main_.ArchiveLst);
     main_.ArchiveLst.insert(main_.ArchiveLst.end(), 3, "");
@@ -184,19 +199,25 @@ class Import {
     if (!kd3 && ConvertsFromOneArchive(main_.DataType) && !QuoteInPaths() && !quoteInMembers_) {
       ExtractEarly();
     }
-    if (!checked.get()) return Refuse(texts::kNotAnArchive);
+    if (const CheckResult check = checked.get(); !check.valid) return RefuseArchive(first_, check);
     if (kd3) return Refuse(texts::kKd3);
     if (main_.DataType == 0) return Refuse(texts::kNotRecognised);
     return std::nullopt;
   }
 
-  std::future<bool> CheckInBackground(const std::string& path) const {
+  std::future<CheckResult> CheckInBackground(const std::string& path) const {
     return std::async(std::launch::async, [library = archive_.LibraryPath(), path] {
       TArchiveFile checker(library);
       SetArchiveName(checker, path);
       checker.SetArchiverType(kArchiverTypeLha);
-      return IsArchive(checker);
+      return CheckFully(checker);
     });
+  }
+
+  // An archive the full check refused, with the library's reason.
+  ImportOutcome RefuseArchive(const std::string& archive, const CheckResult& check) {
+    ui_.FileMessageWithReason(archive, texts::kNotAnArchive, check.reason);
+    return ImportOutcome::Refused;
   }
 
   // Recognised, converted, and needing no second archive: extraction may
@@ -232,7 +253,9 @@ class Import {
       main_.LoadDlgInitialDir = fs::path(second_).parent_path().string();
     }
     SetArchiveName(archive_, second_);
-    if (!IsArchive(archive_)) return RefuseAbout(second_, texts::kNotAnArchive);
+    if (const CheckResult check = CheckFully(archive_); !check.valid) {
+      return RefuseArchive(second_, check);
+    }
     ListMembers(archive_, main_.ArchiveLst);
     quoteInMembers_ = quoteInMembers_ || AnyQuote(main_.ArchiveLst);
     main_.ArchiveLst.push_back("");

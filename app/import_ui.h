@@ -27,6 +27,14 @@ class ImportUi {
     (void)path;
     Message(text);
   }
+  // The same for an archive refused for a cause the archive library named
+  // (its words and error code, may be empty): the window shows the text
+  // alone, the command line adds the reason.
+  virtual void FileMessageWithReason(const std::string& path, const std::string& text,
+                                     const std::string& reason) {
+    (void)reason;
+    FileMessage(path, text);
+  }
   // The wait window: shown with its first line, and hidden again.
   virtual void ShowWait(const std::string& message) = 0;
   virtual void HideWait() = 0;

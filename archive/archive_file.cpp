@@ -119,6 +119,10 @@ void TArchiveFile::CloseArchive() {
   if (archiver_) archiver_->CloseArchive(handle);
 }
 
+int TArchiveFile::LastError(std::string& reason) {
+  return Archiver().Dll().GetLastError(reason);
+}
+
 int TArchiveFile::ExtractFiles(void* ownerWindow, const TArchiverOptions* options,
                                const std::string& destFolder,
                                const std::vector<const char*>& fileList) {

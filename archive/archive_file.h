@@ -52,6 +52,10 @@ class TArchiveFile {
   int FindFirst(const std::string& wildcard, TIndividualInfo& info);
   int FindNext(TIndividualInfo& info);
   void CloseArchive();
+  // Why this thread's last CheckArchive, OpenArchive or ExtractFiles failed:
+  // the library's error code (0 when it did not fail or cannot tell) and the
+  // decoder's words in `reason`.
+  int LastError(std::string& reason);
   // Extracts into `destFolder` (UTF-8; a trailing "/" is ensured). `options`
   // may be null (then Options() is used). A null entry of `fileList` adds
   // nothing, so {nullptr} extracts every member. Returns the library's code.

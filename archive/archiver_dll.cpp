@@ -21,6 +21,7 @@ constexpr const char* kSuffixes[] = {
     "GetAccessTimeEx",
     "GetOriginalSizeEx",
     "GetCompressedSizeEx",
+    "GetLastError",
 };
 static_assert(std::size(kSuffixes) == static_cast<std::size_t>(TArchiverFunction::Count));
 
@@ -111,6 +112,16 @@ bool TArchiverDll::GetOriginalSizeEx(HARC archive, std::uint64_t& size) {
 
 bool TArchiverDll::GetCompressedSizeEx(HARC archive, std::uint64_t& size) {
   return Optional64(TArchiverFunction::GetCompressedSizeEx, archive, size);
+}
+
+int TArchiverDll::GetLastError(std::string& reason) {
+  reason.clear();
+  auto fn = reinterpret_cast<UnlhaGetLastErrorFn>(Entry(TArchiverFunction::GetLastError, false));
+  if (fn == nullptr) return 0;
+  char text[1024] = {};
+  const int code = fn(text, sizeof text);
+  reason = text;
+  return code;
 }
 
 }  // namespace tamikaze

@@ -24,6 +24,7 @@ enum class TArchiverFunction {
   GetAccessTimeEx,
   GetOriginalSizeEx,
   GetCompressedSizeEx,
+  GetLastError,
   Count
 };
 
@@ -83,6 +84,10 @@ class TArchiverDll : public TCustomArchiverDll {
   bool GetAccessTimeEx(HARC archive, std::uint64_t& fileTime);
   bool GetOriginalSizeEx(HARC archive, std::uint64_t& size);
   bool GetCompressedSizeEx(HARC archive, std::uint64_t& size);
+  // Why this thread's last check, opening or command failed: the library's
+  // error code and its words in `reason`; 0 when it succeeded or the library
+  // cannot tell.
+  int GetLastError(std::string& reason);
 
  private:
   template <typename Fn>

@@ -47,4 +47,9 @@ std::string CliImportUi::ProgressPrefix() const {
          std::filesystem::path(archive_).filename().string();
 }
 
+void CliImportUi::FileMessageWithReason(const std::string& path, const std::string& text,
+                                        const std::string& reason) {
+  FileMessage(path, reason.empty() ? text : text + "（理由: " + reason + "）");
+}
+
 }  // namespace tamikaze

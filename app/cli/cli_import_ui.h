@@ -31,6 +31,9 @@ class CliImportUi : public ImportUi {
   std::optional<std::string> OpenFile(const OpenFileRequest& request) override;
   void Message(const std::string& text) override;
   void FileMessage(const std::string& path, const std::string& text) override;
+  // The message about `path`, then the library's reason behind it.
+  void FileMessageWithReason(const std::string& path, const std::string& text,
+                             const std::string& reason) override;
   void ShowWait(const std::string&) override {}
   void HideWait() override {}
   void Progress(int done, int raceCount) override;

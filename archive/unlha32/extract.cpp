@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "archive/unlha32/command_line.h"
+#include "archive/unlha32/last_error.h"
 #include "archive/unlha32/listing.h"
 #include "archive/unlha32/reader.h"
 #include "archive/unlha32/safe_path.h"
@@ -127,8 +128,9 @@ int Extract(const Command& command, std::string& log) {
     const int r = archive_read_next_header(reader.get(), &entry);
     if (r == ARCHIVE_EOF) break;
     if (r < ARCHIVE_WARN) {
-      x.Fail(first ? UNLHA_ERROR_NOT_ARC_FILE : UNLHA_ERROR_HEADER_BROKEN, "cannot read",
-             command.archive);
+      const char* text = archive_error_string(reader.get());
+      x.Fail(first ? UNLHA_ERROR_NOT_ARC_FILE : UNLHA_ERROR_HEADER_BROKEN,
+             text ? text : "cannot read", command.archive);
       break;
     }
     ExtractEntry(x, reader.get(), entry);
@@ -150,10 +152,12 @@ void PutOutput(const std::string& text, char* output, std::uint32_t size) {
 extern "C" int Unlha(void* /*ownerWindow*/, const char* commandLine, char* output, uint32_t size) {
   using namespace tamikaze::unlha;
   if (commandLine == nullptr) return UNLHA_ERROR_COMMAND_LINE;
+  ClearLastError();
   std::string log;
   Command command;
   int result = ParseCommand(commandLine, command);
   if (result == 0) result = Extract(command, log);
+  if (result != 0) SetLastError(result, log.substr(0, log.find('\n')));
   PutOutput(log, output, size);
   return result;
 }

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <ctime>
 
+#include "archive/unlha32/last_error.h"
 #include "archive/unlha32/reader.h"
 #include "archive/unlha32/unlha32.h"
 #include "text/cp932.h"
@@ -48,6 +49,7 @@ Member ReadMember(archive* a, archive_entry* entry, const char* path) {
 
 // Every member whose header reads; a damaged header ends the list there.
 bool ReadMembers(const char* path, std::vector<Member>& members) {
+  ClearLastError();
   Utf8Locale locale;
   Reader reader = OpenLhaReader(path);
   if (!reader) return false;
@@ -55,7 +57,11 @@ bool ReadMembers(const char* path, std::vector<Member>& members) {
   for (;;) {
     const int r = archive_read_next_header(reader.get(), &entry);
     if (r == ARCHIVE_EOF) break;
-    if (r < ARCHIVE_WARN) break;
+    if (r < ARCHIVE_WARN) {
+      const char* text = archive_error_string(reader.get());
+      SetLastError(UNLHA_ERROR_HEADER_BROKEN, text ? text : "unreadable header");
+      break;
+    }
     members.push_back(ReadMember(reader.get(), entry, path));
   }
   return !members.empty();

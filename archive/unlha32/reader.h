@@ -33,8 +33,9 @@ struct ReaderDeleter {
 };
 using Reader = std::unique_ptr<archive, ReaderDeleter>;
 
-// Opens `path` (UTF-8) for reading; null when the file cannot be opened. Call
-// inside a Utf8Locale.
+// Opens `path` (UTF-8) for reading; null, with the reason recorded as the
+// thread's last error, when the file cannot be opened or is no LHA archive.
+// Call inside a Utf8Locale.
 Reader OpenLhaReader(const char* path);
 
 // Hands each block of the current member's data to `use(bytes, size)` as

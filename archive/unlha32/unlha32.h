@@ -38,12 +38,14 @@ typedef struct UnlhaIndividualInfo {
 #define UNLHA_CHECK_BASIC 1 /* every header */
 #define UNLHA_CHECK_FULL 2  /* every header and every member's data (CRC) */
 
-/* Result codes of Unlha (0 = success) and FindFirst/FindNext (-1 = no more). */
-#define UNLHA_ERROR_FILE_CRC 0x800C
+/* Result codes of Unlha (0 = success) and FindFirst/FindNext (-1 = no more),
+ * and the reasons UnlhaGetLastError gives. */
+#define UNLHA_ERROR_FILE_CRC 0x800C /* a member's data does not match its CRC */
 #define UNLHA_ERROR_FILE_OPEN 0x800D
 #define UNLHA_ERROR_MAKEDIRECTORY 0x8012
 #define UNLHA_ERROR_CANNOT_WRITE 0x8013
-#define UNLHA_ERROR_HEADER_BROKEN 0x8017
+#define UNLHA_ERROR_HEADER_CRC 0x8016    /* a header does not match its checksum or CRC */
+#define UNLHA_ERROR_HEADER_BROKEN 0x8017 /* a header that cannot be read, a cut archive */
 #define UNLHA_ERROR_ARC_FILE_OPEN 0x8018
 #define UNLHA_ERROR_NOT_ARC_FILE 0x8019
 #define UNLHA_ERROR_FILE_STYLE 0x801B /* a member refused: "..", absolute path, link */
@@ -71,6 +73,10 @@ UNLHA_API int UnlhaGetCreateTimeEx(HARC archive, uint64_t* fileTime);
 UNLHA_API int UnlhaGetAccessTimeEx(HARC archive, uint64_t* fileTime);
 UNLHA_API int UnlhaGetOriginalSizeEx(HARC archive, uint64_t* size);
 UNLHA_API int UnlhaGetCompressedSizeEx(HARC archive, uint64_t* size);
+/* Why the calling thread's last UnlhaCheckArchive, UnlhaOpenArchive or Unlha
+ * failed: an error code above (0 after a success), and in `reason` (when
+ * `size` > 0) the decoder's own words, NUL-terminated. */
+UNLHA_API int UnlhaGetLastError(char* reason, uint32_t size);
 
 typedef int (*UnlhaCommandFn)(void*, const char*, char*, uint32_t);
 typedef int (*UnlhaCheckArchiveFn)(const char*, int);
@@ -80,6 +86,7 @@ typedef int (*UnlhaFindFirstFn)(HARC, const char*, UnlhaIndividualInfo*);
 typedef int (*UnlhaFindNextFn)(HARC, UnlhaIndividualInfo*);
 typedef int (*UnlhaGetTimeFn)(HARC, uint64_t*);
 typedef int (*UnlhaGetSizeFn)(HARC, uint64_t*);
+typedef int (*UnlhaGetLastErrorFn)(char*, uint32_t);
 
 #ifdef __cplusplus
 }

@@ -170,7 +170,8 @@ TEST_F(CommandLineTest, MissingAndSpecialFilesAreNamedAndSummariesStaySplittable
   EXPECT_EQ(r.err, missing + ": ファイルが見つかりません。\n" + folder +
                        ": フォルダです。ファイルを指定して下さい。\n" + fifo +
                        ": 通常のファイルではありません。\n" + odd + ": " +
-                       import_texts::kNotAnArchive + "\n");
+                       import_texts::kNotAnArchive +
+                       "（理由: Unrecognized archive format、エラーコード 0x8019）\n");
   const std::string escaped = (scratch_.Path() / "tab\\there\\nnewline\\\\back.lzh").string();
   EXPECT_EQ(r.out, Line(missing, 0, 0, 0, "") + Line(folder, 0, 0, 0, "") +
                        Line(fifo, 0, 0, 0, "") + Line(escaped, 0, 0, 0, ""));
@@ -208,6 +209,27 @@ TEST_F(CommandLineTest, DataSetWithoutConverterIsRefused) {
   EXPECT_TRUE(Contains(r.err, first + ": 選択された圧縮ファイルは「JRA-VAN 特別登録馬（旧形式）"))
       << r.err;
   EXPECT_TRUE(fs::is_empty(out_));
+}
+
+// A refused archive's message is followed by the library's reason: the
+// decoder's words and the error code, so that damage can be told apart.
+TEST_F(CommandLineTest, ARefusalNamesItsReason) {
+  const std::string damaged =
+      JlhaArchive("damaged.lzh", {{"JRACDEN1.DAT", std::string(3000, 'a')}});
+  std::string bytes = testing::ReadBytes(damaged);
+  bytes[bytes.size() - 4] ^= 0x55;  // inside the compressed data
+  testing::WriteBytes(damaged, bytes);
+  const std::pair<std::string, std::string> cases[] = {
+      {damaged, "0x800C）\n"},
+      {scratch_.Archive("none.lzh", {}), "0x8019）\n"},
+  };
+  for (const auto& [archive, code] : cases) {
+    const RunResult r = Run({"import", "-o", out_, archive});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(Contains(r.err, archive + ": " + import_texts::kNotAnArchive + "（理由: "))
+        << r.err;
+    EXPECT_TRUE(Contains(r.err, code)) << r.err;
+  }
 }
 
 TEST_F(CommandLineTest, MissingLibraryPrintsTheNotice) {
