@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "convert/jravan/jra_current.h"
+#include "convert/jravan/jra_old.h"
 #include "convert/kol/converters.h"
 
 namespace tamikaze {
@@ -12,7 +13,8 @@ namespace tamikaze {
 // data type, name, race-card file, horse file, extra file, record size,
 // second archive, recognised among the first n members, converter
 const DataTypeInfo kDataTypes[6] = {
-    {1, "JRA-VAN 出馬表（旧形式）", "JRA#DEN1.DAT", "JRA#UMAJ.DAT", "", 584, false, 2, nullptr},
+    {1, "JRA-VAN 出馬表（旧形式）", "JRA#DEN1.DAT", "JRA#UMAJ.DAT", "", kJraOldRaceRecordSize, false, 2,
+     ConvertJraOld},
     {2, "競馬道 出馬表（旧形式）", "KOL_DEN.DAT", "KOL_UMA.DAT", "", kKolRaceRecordSize, false, 2,
      ConvertKolRace},
     {3, "JRA-VAN 特別登録馬（旧形式）", "JRA#TOUR.DAT", "JRA#UMAJ.DAT", "", 2992, true, 1, nullptr},

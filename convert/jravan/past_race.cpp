@@ -1,10 +1,10 @@
 #include "convert/jravan/jra_current.h"
 
+#include "convert/jravan/slot_reader.h"
 #include "racefile/blocks.h"
 #include "racefile/vocabulary.h"
 #include "text/cp932.h"
 #include "text/numbers.h"
-#include "text/record_field.h"
 #include "text/two_column.h"
 
 namespace tamikaze {
@@ -29,32 +29,10 @@ constexpr int kSecondFinishPos1 = 1050;
 
 constexpr int kFirstSteeplechaseTrack = 51;
 
-// Reads the fields of one slot of the horse record at HorseOffset.
-class SlotReader {
- public:
-  SlotReader(const ConvertState& state, int slot)
-      : state_(state), shift_(kSlotDistance * (slot - 1)) {}
-
-  std::string Text(int slot1Pos1, int width) const {
-    return RecordField(state_.UmaText, static_cast<std::size_t>(state_.HorseOffset),
-                       slot1Pos1 + shift_, width);
-  }
-  int Lenient(int slot1Pos1, int width) const { return LenientNumber(Text(slot1Pos1, width)); }
-
- private:
-  const ConvertState& state_;
-  int shift_;
-};
-
-// Passing positions: an empty second takes the third, then an empty first
-// takes the (possibly replaced) second.
+// Passing positions, read leniently.
 std::string PassingPositions(const SlotReader& slot) {
-  const int p3 = slot.Lenient(kPassingPos1 + 4, 2);
-  int p2 = slot.Lenient(kPassingPos1 + 2, 2);
-  int p1 = slot.Lenient(kPassingPos1, 2);
-  if (p2 == 0) p2 = p3;
-  if (p1 == 0) p1 = p2;
-  return TwoColumn(p1) + TwoColumn(p2) + TwoColumn(p3);
+  return PassingPositionsLine(slot.Lenient(kPassingPos1, 2), slot.Lenient(kPassingPos1 + 2, 2),
+                              slot.Lenient(kPassingPos1 + 4, 2));
 }
 
 std::string ClosingTime(const SlotReader& slot) {
@@ -71,7 +49,7 @@ std::string Going(const SlotReader& slot) {
 }  // namespace
 
 void AddPastRace(ConvertState& state, int slot) {
-  const SlotReader reader(state, slot);
+  const SlotReader reader(state, slot, kSlotDistance);
   const std::string& letter = VenueLetter(reader.Text(kVenuePos1, 2));
   const int track = reader.Lenient(kTrackPos1, 2);
   int finish = reader.Lenient(kFinishPos1, 2);

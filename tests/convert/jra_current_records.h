@@ -43,26 +43,45 @@ inline std::string Joined(const std::vector<RecordBuilder>& records) {
   return text;
 }
 
-inline ConvertState LoadedState(const std::string& den, const std::string& uma) {
+// Record texts as the driver loads them for data type `dataType`, whose race
+// records are `recordSize` bytes.
+inline ConvertState LoadedState(const std::string& den, const std::string& uma, int dataType = 4,
+                                int recordSize = kJraCurrentRaceRecordSize) {
   ConvertState state;
-  state.DataType = 4;
+  state.DataType = dataType;
   state.DenText = den;
   state.UmaText = uma;
   state.UmaLength = static_cast<int>(uma.size());
-  state.RaceCount = static_cast<int>(den.size()) / kJraCurrentRaceRecordSize;
+  state.RaceCount = static_cast<int>(den.size()) / recordSize;
   return state;
 }
 
 // The lines of race `race` as the driver collects them, line 0 included.
-inline RaceLines Converted(ConvertState& state, int race) {
+inline RaceLines Converted(ConvertState& state, int race,
+                           RaceConverter converter = ConvertJraCurrent) {
   state.SaveLst = {CopyrightLine()};
-  ConvertJraCurrent(state, race);
+  converter(state, race);
   return state.SaveLst;
 }
 
 // `count` past-race placeholder blocks appended to `lines`.
-inline RaceLines WithPlaceholders(RaceLines lines, int count) {
-  while (count-- > 0) AppendPlaceholderBlock(lines, DistanceDigits::Four);
+inline RaceLines WithPlaceholders(RaceLines lines, int count,
+                                  DistanceDigits digits = DistanceDigits::Four) {
+  while (count-- > 0) AppendPlaceholderBlock(lines, digits);
+  return lines;
+}
+
+// The header lines 1 to 60 before the numbering block (distance, venue,
+// surface, "良", count), the numbering block `numbers`, the zero blocks and
+// line 60, line 0 first.
+inline RaceLines HeaderLines(const std::vector<std::string>& first5,
+                             const std::vector<int>& numbers, const std::string& line60) {
+  RaceLines lines = {CopyrightLine()};
+  lines.insert(lines.end(), first5.begin(), first5.end());
+  for (int n : numbers) lines.push_back(std::to_string(n));
+  lines.insert(lines.end(), 18, "0");
+  lines.insert(lines.end(), 18, "0.0");
+  lines.push_back(line60);
   return lines;
 }
 
