@@ -5,6 +5,7 @@
 
 #include "convert/jravan/jra_current.h"
 #include "convert/jravan/jra_old.h"
+#include "convert/jravan/special_registration.h"
 #include "convert/kol/converters.h"
 
 namespace tamikaze {
@@ -17,12 +18,14 @@ const DataTypeInfo kDataTypes[6] = {
      ConvertJraOld},
     {2, "競馬道 出馬表（旧形式）", "KOL_DEN.DAT", "KOL_UMA.DAT", "", kKolRaceRecordSize, false, 2,
      ConvertKolRace},
-    {3, "JRA-VAN 特別登録馬（旧形式）", "JRA#TOUR.DAT", "JRA#UMAJ.DAT", "", 2992, true, 1, nullptr},
+    {3, "JRA-VAN 特別登録馬（旧形式）", "JRA#TOUR.DAT", "JRA#UMAJ.DAT", "", kTourRaceRecordSize, true, 1,
+     ConvertTourRace},
     {4, "JRA-VAN 出馬表", "JRACDEN1.DAT", "JRACUMAJ.DAT", "", kJraCurrentRaceRecordSize, false, 2,
      ConvertJraCurrent},
     {5, "競馬道 出馬表（KD2）", "KOL_DEN1.KD2", "KOL_UMA.KD2", "KOL_DEN2.KD2", kKd2RaceRecordSize,
      false, 3, ConvertKd2Race},
-    {6, "JRA-VAN 特別登録馬", "JRACTOK1.DAT", "JRACUMAJ.DAT", "", 5129, true, 1, nullptr},
+    {6, "JRA-VAN 特別登録馬", "JRACTOK1.DAT", "JRACUMAJ.DAT", "", kTok1RaceRecordSize, true, 1,
+     ConvertTok1Race},
 };
 // clang-format on
 

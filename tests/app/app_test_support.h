@@ -2,6 +2,7 @@
 // Archives in a scratch folder and a scripted ImportUi for the application
 // shell's tests.
 
+#include <algorithm>
 #include <deque>
 #include <optional>
 #include <string>
@@ -21,6 +22,19 @@ class ArchiveScratchFolder : public ScratchFolder {
     return File("archives/" + name, MakeLh0Archive(members)).string();
   }
 };
+
+// The lines of the race file at `path`, each ended by CR LF (a last line
+// without it is kept too).
+inline std::vector<std::string> RaceFileLines(const fs::path& path) {
+  const std::string text = ReadBytes(path);
+  std::vector<std::string> lines;
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = std::min(text.find("\r\n", start), text.size());
+    lines.push_back(text.substr(start, end - start));
+    start = end + 2;
+  }
+  return lines;
+}
 
 // Answers the open dialogs from a script and records everything shown.
 class FakeImportUi : public ImportUi {

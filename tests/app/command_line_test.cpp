@@ -9,11 +9,12 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "app/cli/cli_import_ui.h"
 #include "app/cli/command_line.h"
 #include "app/data_types.h"
 #include "app/import_texts.h"
 #include "tests/app/app_test_support.h"
-#include "tests/convert/jra_current_records.h"
+#include "tests/convert/special_records.h"
 
 namespace tamikaze {
 namespace {
@@ -199,16 +200,35 @@ TEST_F(CommandLineTest, OutputFolderIsCheckedOnce) {
   EXPECT_EQ(r.out, "");
 }
 
-// A data set without a converter is refused with its name and exit status 1,
-// before its second archive is looked for.
-TEST_F(CommandLineTest, DataSetWithoutConverterIsRefused) {
-  const std::string first =
-      scratch_.Archive("TT100101.lzh", {{"JRA#TOUR.DAT", std::string(2992, '0')}});
-  const RunResult r = Run({"import", "-o", out_, first});
-  EXPECT_EQ(r.status, 1);
-  EXPECT_TRUE(Contains(r.err, first + ": 選択された圧縮ファイルは「JRA-VAN 特別登録馬（旧形式）"))
-      << r.err;
-  EXPECT_TRUE(fs::is_empty(out_));
+// A special-registration archive without its second archive is refused; the
+// second is found beside the first by the "TT" rule before --second is
+// looked at, or taken from --second.
+TEST_F(CommandLineTest, SecondArchiveByTheTtRuleOrFromTheOption) {
+  for (const int type : {3, 6}) {
+    const DataTypeInfo& row = DataTypeRow(type);
+    const testing::OneEntrySample sample = testing::SpecialSample(type);
+    const std::string tag = "10010" + std::to_string(type);
+    const std::string first = JlhaArchive("TT" + tag + ".lzh", {{row.raceCardFile, sample.races}});
+    RunResult r = Run({"import", "-o", out_, first});
+    EXPECT_EQ(r.status, 1) << type;
+    EXPECT_EQ(r.err, first + ": " + kNoSecondArchive + "\n") << type;
+
+    const std::string horses =
+        JlhaArchive("horses" + tag + ".lzh", {{row.horseFile, sample.horses}});
+    const std::string other = JlhaArchive("other" + tag + ".lzh", {{"OTHER.DAT", "x"}});
+    r = Run({"import", "-o", out_, "--second", horses, first});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, Line(first, type, 1, 1, out_ + "/TT" + tag + "S"));
+    const std::string raceFile = "/TT" + tag + "S/" + Cp932ToUtf8("東京11R"_sj) + ".uma";
+    EXPECT_EQ(testing::RaceFileLines(out_ + raceFile).at(62), "ダ"_sj) << type;
+
+    // The companion U9... beside the first wins over a wrong --second.
+    fs::copy_file(horses, fs::path(first).parent_path() / ("U9" + tag + ".lzh"));
+    const std::string out2 = scratch_.Folder("out2-" + tag).string();
+    r = Run({"import", "-o", out2, "--second", other, first});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(testing::ReadBytes(out2 + raceFile), testing::ReadBytes(out_ + raceFile)) << type;
+  }
 }
 
 // A refused archive's message is followed by the library's reason: the
