@@ -180,28 +180,5 @@ TEST_F(ImportDriverTest, SpecialRegistrationsFetchTheSecondArchive) {
   }
 }
 
-// A data set without a converter is refused once recognised, before a second
-// archive is asked for: it never becomes files of line 0 alone.
-TEST_F(ImportDriverTest, DataSetWithoutConverterIsRefused) {
-  int refused = 0;
-  for (int type = 1; type <= 6; ++type) {
-    const DataTypeInfo& row = DataTypeRow(type);
-    if (row.converter) continue;
-    ++refused;
-    const std::string path = scratch_.Archive(
-        "TT" + std::to_string(type) + ".lzh",
-        {{row.raceCardFile, std::string(2 * row.recordSize, '0')}, {row.horseFile, "horses"}});
-    ui_.messages.clear();
-    ui_.requests.clear();
-    EXPECT_EQ(Import({path}).outcome, ImportOutcome::Refused) << type;
-    EXPECT_EQ(ui_.messages, std::vector<std::string>{std::string(texts::kNoConverter1) + row.name +
-                                                     texts::kNoConverter2})
-        << type;
-    EXPECT_EQ(ui_.requests.size(), 1u) << type;
-    ExpectNothingWritten();
-  }
-  if (refused == 0) GTEST_SKIP() << "every data type has a converter";
-}
-
 }  // namespace
 }  // namespace tamikaze
