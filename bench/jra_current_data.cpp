@@ -56,14 +56,6 @@ void PutPastRace(RecordBuilder& horse, int slot, Dice& dice, bool fullSlots) {
   }
 }
 
-RecordBuilder Horse(const std::string& key, int birthYear, Dice& dice, bool fullSlots) {
-  RecordBuilder horse(kJraCurrentHorseRecordSize);
-  horse.Put(1, key).Put(29, HorseName(dice, "　"_sj)).Put(67, TwoDigits(birthYear));
-  horse.Put(74, std::to_string(dice.OneIn(10) ? 3 : 1 + dice.Below(2)));
-  for (int slot = 1; slot <= 5; ++slot) PutPastRace(horse, slot, dice, fullSlots);
-  return horse;
-}
-
 std::string HorseKey(int birthYear, int serial) {
   return "20" + TwoDigits(birthYear) + TwoDigits(serial / 10000) + FourDigits(serial % 10000);
 }
@@ -75,16 +67,7 @@ std::string NameField(const std::string& nameCp932) {
   return field.substr(0, 60);
 }
 
-struct RacePlan {
-  int venue;
-  int number;
-  std::string name;  // UTF-8, "" for a race without a name
-  const char* distance;
-  const char* track;
-  int runners;
-};
-
-RecordBuilder Race(const RacePlan& plan, const std::string& firstKey) {
+RecordBuilder Race(const JraRacePlan& plan, const std::string& firstKey) {
   return RecordBuilder(kJraCurrentRaceRecordSize)
       .Put(3, "24")
       .Put(9, TwoDigits(plan.venue))
@@ -97,17 +80,17 @@ RecordBuilder Race(const RacePlan& plan, const std::string& firstKey) {
 }
 
 // Races and their runners, runners of each race consecutive in the horse file.
-RecordFiles Cards(const std::vector<RacePlan>& races, int horses, Dice& dice, bool fullSlots) {
+RecordFiles Cards(const std::vector<JraRacePlan>& races, int horses, Dice& dice, bool fullSlots) {
   RecordFiles files;
   files.den.reserve(races.size() * kJraCurrentRaceRecordSize);
   files.uma.reserve(static_cast<std::size_t>(horses) * kJraCurrentHorseRecordSize);
   int serial = 0;
-  for (const RacePlan& plan : races) {
+  for (const JraRacePlan& plan : races) {
     const int birthYear = 14 + dice.Below(9);
     files.den += Race(plan, HorseKey(birthYear, serial)).Str();
     for (int k = 0; k < plan.runners; ++k, ++serial) {
       const int year = k == 0 ? birthYear : 14 + dice.Below(9);
-      files.uma += Horse(HorseKey(year, serial), year, dice, fullSlots).Str();
+      files.uma += MadeUpCurrentHorse(HorseKey(year, serial), year, dice, fullSlots);
     }
   }
   return files;
@@ -115,8 +98,16 @@ RecordFiles Cards(const std::vector<RacePlan>& races, int horses, Dice& dice, bo
 
 }  // namespace
 
+std::string MadeUpCurrentHorse(const std::string& key, int birthYear, Dice& dice, bool fullSlots) {
+  RecordBuilder horse(kJraCurrentHorseRecordSize);
+  horse.Put(1, key).Put(29, HorseName(dice, "　"_sj)).Put(67, TwoDigits(birthYear));
+  horse.Put(74, std::to_string(dice.OneIn(10) ? 3 : 1 + dice.Below(2)));
+  for (int slot = 1; slot <= 5; ++slot) PutPastRace(horse, slot, dice, fullSlots);
+  return horse.Str();
+}
+
 RecordFiles SampleCards() {
-  const std::vector<RacePlan> races = {
+  const std::vector<JraRacePlan> races = {
       {5, 1, "", "1300", "23", 6},                     // 東京01R, dirt
       {5, 11, "サンプルステークス", "2000", "11", 8},  // サンプルＳ
       {6, 4, "", "3000", "54", 5},                     // steeplechase: no file
@@ -131,7 +122,7 @@ RecordFiles SampleCards() {
       {2, 11, "ミホンノキタグニノアキノオオキナタイカイダイイッカイメモリアル", "2000", "11", 7},
   };
   int horses = 0;
-  for (const RacePlan& plan : races) horses += plan.runners;
+  for (const JraRacePlan& plan : races) horses += plan.runners;
   Dice dice(2024);
   return Cards(races, horses, dice, false);
 }
@@ -144,7 +135,7 @@ RecordFiles SeasonCards(int races, int horses) {
   static const char* const distances[] = {"1200", "1400", "1600", "1800", "2000", "2400"};
   static const char* const tracks[] = {"11", "12", "17", "18", "23", "24", "23", "24"};
   Dice dice(7);
-  std::vector<RacePlan> plans;
+  std::vector<JraRacePlan> plans;
   for (int r = 0; r < races; ++r) {
     // Spread `horses` over the races as evenly as whole runners allow.
     const int runners = static_cast<int>(static_cast<long long>(horses) * (r + 1) / races -

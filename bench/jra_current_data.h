@@ -23,6 +23,13 @@ RecordFiles SampleCards();
 // records are. Deterministic: the same arguments give the same bytes.
 RecordFiles SeasonCards(int races, int horses);
 
+class Dice;
+
+// One current-format horse record (2881 bytes) with the 10-character `key`,
+// a made-up name and sex, and past races of every kind; `fullSlots` fills the
+// bytes of the slots nobody reads with digits, as real records are.
+std::string MadeUpCurrentHorse(const std::string& key, int birthYear, Dice& dice, bool fullSlots);
+
 // Writes JRACDEN1.DAT and JRACUMAJ.DAT into `folder`.
 void WriteRecordFiles(const RecordFiles& files, const std::filesystem::path& folder);
 

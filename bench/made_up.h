@@ -60,4 +60,14 @@ inline std::string HorseName(Dice& dice, const std::string& filler) {
   return name;
 }
 
+// A made-up JRA-VAN race card: where, its name and course, and how many run.
+struct JraRacePlan {
+  int venue;
+  int number;
+  std::string name;  // UTF-8, "" for a race without a name
+  const char* distance;
+  const char* track;
+  int runners;
+};
+
 }  // namespace tamikaze::bench

@@ -5,25 +5,13 @@
 #include <algorithm>
 #include <set>
 
-#include "app/activation.h"
-#include "app/import_driver.h"
-#include "archive/archive_file.h"
-#include "tests/app/app_test_support.h"
+#include "tests/convert/example_import.h"
 #include "text/cp932.h"
 
 namespace tamikaze::testing {
 namespace {
 
 using namespace literals;
-
-// The lines of a race file, without their CR LF.
-std::vector<std::string> Lines(const fs::path& file) {
-  std::vector<std::string> lines;
-  const std::string bytes = ReadBytes(file);
-  for (std::size_t at = 0, end; (end = bytes.find("\r\n", at)) != std::string::npos; at = end + 2)
-    lines.push_back(bytes.substr(at, end - at));
-  return lines;
-}
 
 TEST(KolImport, SampleArchivesConvertIntoTheirRaceFiles) {
   struct Sample {
@@ -35,14 +23,8 @@ TEST(KolImport, SampleArchivesConvertIntoTheirRaceFiles) {
   for (const Sample& s : {Sample{"kd2-sample.lzh", "阪神(内)", "見本Ｈ", "9999"},
                           Sample{"kol-sample.lzh", "阪神", "旧見本Ｈ", "99"}}) {
     const ScratchFolder scratch;
-    Main main;
-    main.OutputDir = scratch.Folder("out").string();
-    main.TempDir = (scratch.Path() / "temp").string();
-    TArchiveFile archive(TAMIKAZE_TEST_UNLHA32);
-    PrepareArchive(archive);
     FakeImportUi ui;
-    ui.answers = {std::string(TAMIKAZE_EXAMPLES_DIR) + "/" + s.archive};
-    const ImportReport report = ImportArchive(main, archive, ui, ImportSettings{false});
+    const ImportReport report = ImportExample(scratch, s.archive, ui);
     ASSERT_EQ(report.outcome, ImportOutcome::Done) << s.archive;
     EXPECT_TRUE(ui.messages.empty()) << s.archive;
 
@@ -56,11 +38,12 @@ TEST(KolImport, SampleArchivesConvertIntoTheirRaceFiles) {
     EXPECT_EQ(written, expected) << s.archive;
 
     const fs::path folder = report.raceFolder;
-    EXPECT_EQ(Lines(folder / "サンプルＳ.uma").at(2), Utf8ToCp932(s.hanshinInner)) << s.archive;
+    EXPECT_EQ(RaceFileLines(folder / "サンプルＳ.uma").at(2), Utf8ToCp932(s.hanshinInner))
+        << s.archive;
     // The race whose key no horse has takes the first two records of the horse
     // file, the first runners of 東京01R.
-    const std::vector<std::string> stray = Lines(folder / "迷子Ｃ.uma");
-    const std::vector<std::string> first = Lines(folder / "東京01R.uma");
+    const std::vector<std::string> stray = RaceFileLines(folder / "迷子Ｃ.uma");
+    const std::vector<std::string> first = RaceFileLines(folder / "東京01R.uma");
     ASSERT_EQ(stray.size(), 61u + 2 * 42u) << s.archive;
     EXPECT_TRUE(std::equal(stray.begin() + 61, stray.end(), first.begin() + 61)) << s.archive;
     // A placeholder block carries the format's distance.
