@@ -240,7 +240,9 @@ class Import {
   }
 
   // The second archive of the special registrations, by the "TT"
-  // companion rule or else from the dialog.
+  // companion rule or else from the dialog. As for the first archive, its
+  // full check runs beside the listing and, when it holds the horse file,
+  // the extraction of both archives.
   std::optional<ImportOutcome> FetchSecondArchive(const DataTypeInfo& row) {
     main_.WorkPath = first_;
     std::string lastName = first_;
@@ -253,15 +255,14 @@ class Import {
       main_.LoadDlgInitialDir = fs::path(second_).parent_path().string();
     }
     SetArchiveName(archive_, second_);
-    if (const CheckResult check = CheckFully(archive_); !check.valid) {
-      return RefuseArchive(second_, check);
-    }
+    std::future<CheckResult> checked = CheckInBackground(second_);
     ListMembers(archive_, main_.ArchiveLst);
     quoteInMembers_ = quoteInMembers_ || AnyQuote(main_.ArchiveLst);
     main_.ArchiveLst.push_back("");
-    if (!SameMemberName(main_.ArchiveLst[0], row.horseFile)) {
-      return RefuseAbout(second_, texts::kNotSecondArchive);
-    }
+    const bool holdsHorses = SameMemberName(main_.ArchiveLst[0], row.horseFile);
+    if (holdsHorses && !QuoteInPaths() && !quoteInMembers_) ExtractEarly();
+    if (const CheckResult check = checked.get(); !check.valid) return RefuseArchive(second_, check);
+    if (!holdsHorses) return RefuseAbout(second_, texts::kNotSecondArchive);
     return std::nullopt;
   }
 

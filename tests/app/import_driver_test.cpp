@@ -166,12 +166,25 @@ TEST_F(ImportDriverTest, SpecialRegistrationsFetchTheSecondArchive) {
     EXPECT_EQ(ui_.messages, std::vector<std::string>{texts::kNotSecondArchive}) << type;
     ExpectNothingWritten();
 
+    // A second archive whose horse file fails its CRC is refused by the full
+    // check, after the extraction that ran beside it.
+    std::string damaged =
+        testing::ReadBytes(scratch_.Archive("damaged.lzh", {{row.horseFile, sample.horses}}));
+    damaged[damaged.size() - 100] ^= 1;
+    testing::WriteBytes(scratch_.Path() / "archives/damaged.lzh", damaged);
+    ui_.messages.clear();
+    EXPECT_EQ(Import({first, (scratch_.Path() / "archives/damaged.lzh").string()}).outcome,
+              ImportOutcome::Refused)
+        << type;
+    EXPECT_EQ(ui_.messages, std::vector<std::string>{texts::kNotAnArchive}) << type;
+    ExpectNothingWritten();
+
     // The companion is taken without a dialog, and its horses are the entry's.
     std::string horseFile = row.horseFile;
     for (char& c : horseFile) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     scratch_.Archive(prefix + serial + ".lzh", {{horseFile, sample.horses}});
     ASSERT_EQ(Import({first}).outcome, ImportOutcome::Done) << type;
-    EXPECT_EQ(ui_.requests.size(), 3u) << type;
+    EXPECT_EQ(ui_.requests.size(), 5u) << type;
     EXPECT_EQ(main_.UmaText, sample.horses) << type;
     const std::vector<std::string> lines = testing::RaceFileLines(
         main_.OutputDir + "/TT" + serial + "S/" + Cp932ToUtf8("東京11R"_sj) + ".uma");
