@@ -1,39 +1,27 @@
 // The season-sized import: 3,500 races and 50,000 horse records (about
 // 145 MB of horse text), packed once with a real LHA archiver (jlha, method
 // lh5), then imported whole through ImportArchive and, for comparison,
-// extracted with bsdtar. Run by hand:
+// extracted with bsdtar. Run by hand, on tmpfs and on disk:
 //
-//   build/import_bench --benchmark_min_time=1
+//   TMPDIR=/dev/shm build/import_bench --benchmark_min_time=1
+//   TMPDIR=/var/tmp build/import_bench --benchmark_min_time=1
 //
-// Needs jlha and bsdtar on PATH and libunlha32.so beside the executable.
+// Needs jlha and bsdtar on PATH and libunlha32.so beside the executable. The
+// special registrations' season is in special_season_bench.cpp.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <memory>
-#include <stdexcept>
 #include <string>
 
-#include "app/activation.h"
-#include "app/import_driver.h"
-#include "archive/archive_file.h"
+#include "bench/bench_support.h"
 #include "bench/jra_current_data.h"
 #include "convert/jravan/jra_current.h"
-#include "racefile/blocks.h"
 #include "text/record_field.h"
 
 namespace tamikaze::bench {
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr int kSeasonRaces = 3500;
 constexpr int kSeasonHorses = 50000;
-
-void Run(const std::string& command) {
-  if (std::system(command.c_str()) != 0) throw std::runtime_error("failed: " + command);
-}
 
 // The generated season: its record texts and its archive in a temp folder
 // that lives as long as the benchmark process.
@@ -43,68 +31,32 @@ class Season {
     static Season season;
     return season;
   }
-  ~Season() {
-    std::error_code ec;
-    fs::remove_all(folder_, ec);
-  }
 
   const RecordFiles& Files() const { return files_; }
-  const fs::path& Folder() const { return folder_; }
-  fs::path Archive() const { return folder_ / "season.lzh"; }
+  const fs::path& Folder() const { return folder_.Path(); }
+  fs::path Archive() const { return Folder() / "season.lzh"; }
 
  private:
   Season() : files_(SeasonCards(kSeasonRaces, kSeasonHorses)) {
-    std::string pattern = (fs::temp_directory_path() / "tamikaze-bench-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temp folder");
-    folder_ = pattern;
-    const fs::path data = folder_ / "data";
+    const fs::path data = Folder() / "data";
     fs::create_directories(data);
     WriteRecordFiles(files_, data);
-    Run("cd '" + data.string() + "' && jlha ao5q " + Archive().string() +
-        " JRACDEN1.DAT JRACUMAJ.DAT > /dev/null");
+    PackWithJlha(data, Archive(), {"JRACDEN1.DAT", "JRACUMAJ.DAT"});
     fs::remove_all(data);
   }
 
   RecordFiles files_;
-  fs::path folder_;
+  BenchFolder folder_;
 };
-
-// Answers the open dialog with the season archive; any message is a failure.
-class BenchUi : public ImportUi {
- public:
-  explicit BenchUi(std::string archive) : archive_(std::move(archive)) {}
-  std::optional<std::string> OpenFile(const OpenFileRequest&) override { return archive_; }
-  void Message(const std::string& text) override { throw std::runtime_error(text); }
-  void ShowWait(const std::string&) override {}
-  void HideWait() override {}
-
- private:
-  std::string archive_;
-};
-
-fs::path ExecutableFolder() {
-  return fs::read_symlink("/proc/self/exe").parent_path();
-}
 
 void BM_ImportSeason(benchmark::State& state) {
   Season& season = Season::Get();
-  const fs::path output = season.Folder() / "out";
-  const fs::path temp = season.Folder() / "temp";
-  fs::create_directories(output);
-  fs::create_directories(temp);
   int files = 0;
   for (auto _ : state) {
-    Main main;
-    main.OutputDir = output.string();
-    main.TempDir = temp.string();
-    TArchiveFile archive((ExecutableFolder() / "libunlha32.so").string());
-    PrepareArchive(archive);
-    BenchUi ui(season.Archive().string());
-    const ImportReport report = ImportArchive(main, archive, ui, ImportSettings{false});
-    if (report.outcome != ImportOutcome::Done) state.SkipWithError("the import did not finish");
-    files = report.filesWritten;
+    files = ImportOnce(season.Folder(), season.Archive());
+    if (files < 0) state.SkipWithError("the import did not finish");
     state.PauseTiming();
-    fs::remove_all(report.raceFolder);
+    fs::remove_all(season.Folder() / "out");
     state.ResumeTiming();
   }
   state.counters["race_files"] = files;
@@ -117,8 +69,7 @@ void BM_BsdtarExtractSeason(benchmark::State& state) {
   Season& season = Season::Get();
   const fs::path into = season.Folder() / "bsdtar";
   for (auto _ : state) {
-    fs::create_directories(into);
-    Run("bsdtar -xf '" + season.Archive().string() + "' -C '" + into.string() + "'");
+    BsdtarExtract({season.Archive()}, into);
     state.PauseTiming();
     fs::remove_all(into);
     state.ResumeTiming();
@@ -138,12 +89,7 @@ void BM_ConvertSeasonInMemory(benchmark::State& state) {
   convert.UmaLength = static_cast<int>(files.uma.size());
   convert.RaceCount = static_cast<int>(files.den.size()) / kJraCurrentRaceRecordSize;
   for (auto _ : state) {
-    convert.HorseKeyIndex = RecordKeyIndex{};
-    for (int race = 1; race <= convert.RaceCount; ++race) {
-      convert.SaveLst.clear();
-      convert.SaveLst.push_back(CopyrightLine());
-      ConvertJraCurrent(convert, race);
-    }
+    ConvertEveryRace(convert, ConvertJraCurrent);
     benchmark::DoNotOptimize(convert.SaveLst.data());
   }
 }

@@ -1,0 +1,130 @@
+// The special registrations' season (data type 6): 1,000 races of 60 to 100
+// entries (JRACTOK1.DAT) and 50,000 horse records of 2,881 bytes
+// (JRACUMAJ.DAT, about 144 MB), packed with jlha (method lh5) as a pair named
+// by the "TT" rule, TT091231.lzh + T1091231.lzh. The whole import runs
+// through ImportArchive, its peak memory measured; bsdtar extracts the same
+// two archives for comparison. Part of build/import_bench; filter with
+// --benchmark_filter=Special.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <fstream>
+#include <string>
+
+#include "app/record_files.h"
+#include "bench/bench_support.h"
+#include "bench/jra_special_data.h"
+#include "convert/jravan/special_registration.h"
+
+namespace tamikaze::bench {
+namespace {
+
+constexpr int kRaces = 1000;
+constexpr int kFewestEntries = 60;
+constexpr int kMostEntries = 100;
+constexpr int kHorses = 50000;
+
+// The generated season: its two archives, and its record files kept beside
+// them for the conversion in memory. The texts are not held in memory, so
+// that the process's peak memory is the import's.
+class SpecialSeason {
+ public:
+  static SpecialSeason& Get() {
+    static SpecialSeason season;
+    return season;
+  }
+
+  const fs::path& Folder() const { return folder_.Path(); }
+  fs::path Data() const { return Folder() / "data"; }
+  fs::path First() const { return Folder() / "TT091231.lzh"; }
+  fs::path Second() const { return Folder() / "T1091231.lzh"; }
+  double RecordMegabytes() const {
+    return static_cast<double>(fs::file_size(Data() / "JRACTOK1.DAT") +
+                               fs::file_size(Data() / "JRACUMAJ.DAT")) /
+           1e6;
+  }
+
+ private:
+  SpecialSeason() {
+    const JraFiles files = Tok1Season(kRaces, kFewestEntries, kMostEntries, kHorses);
+    fs::create_directories(Data());
+    WriteMemberFile(Data(), "JRACTOK1.DAT", files.races);
+    WriteMemberFile(Data(), "JRACUMAJ.DAT", files.horses);
+    PackWithJlha(Data(), First(), {"JRACTOK1.DAT"});
+    PackWithJlha(Data(), Second(), {"JRACUMAJ.DAT"});
+  }
+
+  BenchFolder folder_;
+};
+
+std::int64_t ArchiveBytes(const SpecialSeason& season) {
+  return static_cast<std::int64_t>(fs::file_size(season.First()) + fs::file_size(season.Second()));
+}
+
+// The process's peak resident memory (VmHWM) in megabytes; `reset` first sets
+// the peak back to what is resident now.
+double PeakMegabytes(bool reset) {
+  if (reset) std::ofstream("/proc/self/clear_refs") << "5";
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.rfind("VmHWM:", 0) == 0) return std::stod(line.substr(6)) * 1024 / 1e6;
+  }
+  return 0;
+}
+
+// The whole import, with the peak memory of the process while it runs next
+// to the bytes of the two record files.
+void BM_ImportSpecialSeason(benchmark::State& state) {
+  SpecialSeason& season = SpecialSeason::Get();
+  int files = 0;
+  double peak = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    PeakMegabytes(/*reset=*/true);
+    state.ResumeTiming();
+    files = ImportOnce(season.Folder(), season.First());
+    state.PauseTiming();
+    if (files < 0) state.SkipWithError("the import did not finish");
+    peak = std::max(peak, PeakMegabytes(/*reset=*/false));
+    fs::remove_all(season.Folder() / "out");
+    state.ResumeTiming();
+  }
+  state.counters["race_files"] = files;
+  state.counters["peak_MB"] = peak;
+  state.counters["records_MB"] = season.RecordMegabytes();
+  state.counters["peak_per_record_byte"] = peak / season.RecordMegabytes();
+  state.SetBytesProcessed(state.iterations() * ArchiveBytes(season));
+}
+BENCHMARK(BM_ImportSpecialSeason)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_BsdtarExtractSpecialSeason(benchmark::State& state) {
+  SpecialSeason& season = SpecialSeason::Get();
+  const fs::path into = season.Folder() / "bsdtar";
+  for (auto _ : state) {
+    BsdtarExtract({season.Second(), season.First()}, into);
+    state.PauseTiming();
+    fs::remove_all(into);
+    state.ResumeTiming();
+  }
+  state.SetBytesProcessed(state.iterations() * ArchiveBytes(season));
+}
+BENCHMARK(BM_BsdtarExtractSpecialSeason)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The conversion alone, in memory: every race of the season, the key index
+// built afresh as in each import.
+void BM_ConvertSpecialSeasonInMemory(benchmark::State& state) {
+  const fs::path data = SpecialSeason::Get().Data();
+  ConvertState convert;
+  convert.DenText = ReadUpToEofMark((data / "JRACTOK1.DAT").string());
+  convert.UmaText = ReadUpToEofMark((data / "JRACUMAJ.DAT").string());
+  convert.UmaLength = static_cast<int>(convert.UmaText.size());
+  convert.RaceCount = static_cast<int>(convert.DenText.size()) / kTok1RaceRecordSize;
+  for (auto _ : state) {
+    ConvertEveryRace(convert, ConvertTok1Race);
+    benchmark::DoNotOptimize(convert.SaveLst.data());
+  }
+}
+BENCHMARK(BM_ConvertSpecialSeasonInMemory)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+}  // namespace tamikaze::bench
