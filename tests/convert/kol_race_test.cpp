@@ -15,13 +15,9 @@ namespace {
 // past race.
 TEST(KolLayout, WritesTheWholeRaceFile) {
   for (const KolTestFormat* f : kKolFormats) {
-    const std::string den = KolRace(*f, {{"venue", "05"},
-                                         {"name", "テスト記念"_sj},
-                                         {"surface", "0"},
-                                         {"runners", "02"},
-                                         {"key", "KEY0002"},
-                                         {"year", "10"}}) +
-                            KolRace(*f);
+    SCOPED_TRACE(f->name);
+    const KolFields race = {{"venue", "05"},   {"name", "テスト記念"_sj}, {"surface", "0"},
+                            {"runners", "02"}, {"key", "KEY0002"},        {"year", "10"}};
     const std::string distance = f->digits == DistanceDigits::Four ? "2000" : "20";
     const KolFields slot2 = {{"venue", "40"},      {"yearMonth", "0911"},  {"skip", "0"},
                              {"surface", "0"},     {"distance", distance}, {"going", "2"},
@@ -29,7 +25,7 @@ TEST(KolLayout, WritesTheWholeRaceFile) {
                              {"passing", "434241"}};
     const std::string uma = KolHorse(*f, "KEY0001") + KolHorse(*f, "KEY0002", {}, {{2, slot2}}) +
                             KolHorse(*f, "KEY0009", {{"name", "ニバンボシ"_sj}, {"sex", "1"}});
-    ConvertState state = KolState(*f, den, uma);
+    ConvertState state = KolState(*f, KolRace(*f, race) + KolRace(*f), uma);
 
     RaceLines expected = {CopyrightLine(), f->distance, "中山"_sj, "ダ"_sj, "良"_sj, "02"};
     for (int n = 1; n <= 18; ++n) expected.push_back(std::to_string(n));
@@ -45,14 +41,11 @@ TEST(KolLayout, WritesTheWholeRaceFile) {
     expected = KolPlaceholders(*f, 5, expected);
     expected.push_back("好"_sj);
 
-    EXPECT_EQ(KolConverted(*f, state), expected) << f->name;
-    EXPECT_EQ(state.RaceFileName, "テスト記念"_sj) << f->name;
-    EXPECT_EQ(state.HorseCount, 2) << f->name;
-    // Both positions are 1-based.
-    EXPECT_EQ(state.RaceOffset, 1) << f->name;
-    EXPECT_EQ(state.HorseOffset, 2 * f->horseSize + 1) << f->name;
-    EXPECT_EQ(KolConverted(*f, state, 2).size(), 61u) << f->name;
-    EXPECT_EQ(state.RaceOffset, f->raceSize + 1) << f->name;
+    EXPECT_EQ(KolConverted(*f, state), expected);
+    EXPECT_EQ(state.RaceFileName, "テスト記念"_sj);
+    EXPECT_EQ(state.HorseOffset, 2 * f->horseSize + 1);  // a 1-based position
+    EXPECT_EQ(KolConverted(*f, state, 2).size(), 61u);
+    EXPECT_EQ(state.RaceOffset, f->raceSize + 1);
   }
 }
 
@@ -83,47 +76,36 @@ TEST(KolNaming, NamesEachRaceFromItsNameFieldOrVenueAndNumber) {
   }
 }
 
-// Venue code, surface, course and steeplechase bytes, and lines 2 and 3 of
-// each format.
+// Venue code, then the surface, course and steeplechase bytes, and lines 2
+// and 3 of each format.
 TEST(KolCourse, VenueAndSurfaceFollowTheFlagsOfEachFormat) {
-  struct Case {
-    const KolTestFormat* format;
-    const char *venue, *surface, *course, *steeplechase;
-    const char *line2, *line3;
-  };
-  const Case cases[] = {
-      {&kKd2, "01", "1", "1", " ", "阪神(外)", "芝"},
-      {&kKd2, "01", "1", "5", " ", "阪神(内)", "芝"},
-      {&kKd2, "00", "2", "0", " ", "京都(内)", "芝"},
-      {&kKd2, "07", "1", "2", " ", "新潟(内)", "芝"},
-      {&kKd2, "12", "1", "3", " ", "京都(外)", "芝"},
-      {&kKd2, "04", "1", "0", " ", "東京", "芝"},
-      {&kKd2, "00", "0", "0", " ", "京都", "ダ"},
-      {&kKd2, "00", "1", "0", "1", "京都(内)", "障"},
-      {&kKd2, "04", "0", "0", "1", "東京", "障"},
-      {&kKd2, "04", "1", "0", "0", "東京", "芝"},
-      {&kOlder, "01", "1", "0", " ", "阪神", "芝"},
-      {&kOlder, "01", "1", "1", " ", "阪神", "芝"},
-      {&kOlder, "07", "1", "2", " ", "新潟(内)", "芝"},
-      {&kOlder, "00", "1", "9", " ", "京都(外)", "芝"},
-      {&kOlder, "00", "1", "0", "0", "京都(内)", "障"},
-      {&kOlder, "04", "0", "0", "8", "東京", "障"},
-      {&kOlder, "04", "1", "0", "9", "東京", "障"},
-      {&kOlder, "04", "0", "0", "1", "東京", "ダ"},
-      {&kOlder, "04", "1", "0", "1", "東京", "芝"},
-  };
-  for (const Case& c : cases) {
-    ConvertState state = KolState(*c.format,
-                                  KolRace(*c.format, {{"venue", c.venue},
-                                                      {"surface", c.surface},
-                                                      {"course", c.course},
-                                                      {"steeplechase", c.steeplechase}}),
+  const std::tuple<const KolTestFormat*, const char*, const char*, const char*, const char*>
+      cases[] = {
+          // clang-format off
+          {&kKd2, "01", "11 ", "阪神(外)", "芝"},   {&kKd2, "01", "15 ", "阪神(内)", "芝"},
+          {&kKd2, "00", "20 ", "京都(内)", "芝"},   {&kKd2, "07", "12 ", "新潟(内)", "芝"},
+          {&kKd2, "12", "13 ", "京都(外)", "芝"},   {&kKd2, "04", "10 ", "東京", "芝"},
+          {&kKd2, "00", "00 ", "京都", "ダ"},       {&kKd2, "00", "101", "京都(内)", "障"},
+          {&kKd2, "04", "001", "東京", "障"},       {&kKd2, "04", "100", "東京", "芝"},
+          {&kOlder, "01", "10 ", "阪神", "芝"},     {&kOlder, "01", "11 ", "阪神", "芝"},
+          {&kOlder, "07", "12 ", "新潟(内)", "芝"}, {&kOlder, "00", "19 ", "京都(外)", "芝"},
+          {&kOlder, "00", "100", "京都(内)", "障"}, {&kOlder, "04", "008", "東京", "障"},
+          {&kOlder, "04", "109", "東京", "障"},     {&kOlder, "04", "001", "東京", "ダ"},
+          {&kOlder, "04", "101", "東京", "芝"},
+          // clang-format on
+      };
+  for (const auto& [f, venue, flags, line2, line3] : cases) {
+    const std::string bytes = flags;
+    SCOPED_TRACE(std::string(f->name) + " " + venue + " '" + bytes + "'");
+    ConvertState state = KolState(*f,
+                                  KolRace(*f, {{"venue", venue},
+                                               {"surface", bytes.substr(0, 1)},
+                                               {"course", bytes.substr(1, 1)},
+                                               {"steeplechase", bytes.substr(2, 1)}}),
                                   "");
-    const RaceLines lines = KolConverted(*c.format, state);
-    const std::string shown = std::string(c.format->name) + " " + c.venue + c.surface + c.course +
-                              "'" + c.steeplechase + "'";
-    EXPECT_EQ(lines.at(2), Utf8ToCp932(c.line2)) << shown;
-    EXPECT_EQ(lines.at(3), Utf8ToCp932(c.line3)) << shown;
+    const RaceLines lines = KolConverted(*f, state);
+    EXPECT_EQ(lines.at(2), Utf8ToCp932(line2));
+    EXPECT_EQ(lines.at(3), Utf8ToCp932(line3));
   }
 }
 
@@ -147,8 +129,7 @@ TEST(KolLayout, FieldsThatMustBeNumbersEndTheConversion) {
         KolConverted(*f, state);
         ADD_FAILURE() << f->name << ": no error for '" << text << "'";
       } catch (const ENotInteger& e) {
-        EXPECT_EQ(std::string(e.what()), std::string("'") + text + "' は整数ではありません")
-            << f->name;
+        EXPECT_EQ(e.what(), "'" + std::string(text) + "' は整数ではありません") << f->name;
       }
     }
   }

@@ -27,65 +27,25 @@ struct KolTestFormat {
   DistanceDigits digits;
 };
 
-inline const KolTestFormat kKd2{"KD2",
-                                ConvertKd2Race,
-                                AddKd2PastRace,
-                                779,
-                                5166,
-                                590,
-                                {{"venue", 1},
-                                 {"number", 11},
-                                 {"year", 15},
-                                 {"steeplechase", 25},
-                                 {"name", 29},
-                                 {"surface", 105},
-                                 {"course", 107},
-                                 {"distance", 109},
-                                 {"runners", 337},
-                                 {"key", 501}},
-                                {{"key", 1}, {"name", 8}, {"birthYear", 80}, {"sex", 95}},
-                                {{"venue", 1065},
-                                 {"yearMonth", 1079},
-                                 {"skip", 1090},
-                                 {"surface", 1180},
-                                 {"distance", 1184},
-                                 {"going", 1194},
-                                 {"finish", 1435},
-                                 {"time", 1439},
-                                 {"closing", 1452},
-                                 {"passing", 1457}},
-                                "1600",
-                                DistanceDigits::Four};
+// clang-format off
+inline const KolTestFormat kKd2{
+    "KD2", ConvertKd2Race, AddKd2PastRace, 779, 5166, 590,
+    {{"venue", 1}, {"number", 11}, {"year", 15}, {"steeplechase", 25}, {"name", 29},
+     {"surface", 105}, {"course", 107}, {"distance", 109}, {"runners", 337}, {"key", 501}},
+    {{"key", 1}, {"name", 8}, {"birthYear", 80}, {"sex", 95}},
+    {{"venue", 1065}, {"yearMonth", 1079}, {"skip", 1090}, {"surface", 1180}, {"distance", 1184},
+     {"going", 1194}, {"finish", 1435}, {"time", 1439}, {"closing", 1452}, {"passing", 1457}},
+    "1600", DistanceDigits::Four};
 
-inline const KolTestFormat kOlder{"older",
-                                  ConvertKolRace,
-                                  AddKolPastRace,
-                                  1537,
-                                  2247,
-                                  235,
-                                  {{"venue", 1},
-                                   {"number", 11},
-                                   {"year", 15},
-                                   {"name", 26},
-                                   {"surface", 56},
-                                   {"course", 58},
-                                   {"distance", 60},
-                                   {"runners", 64},
-                                   {"steeplechase", 66},
-                                   {"key", 160}},
-                                  {{"key", 1}, {"name", 8}, {"birthYear", 40}, {"sex", 55}},
-                                  {{"venue", 433},
-                                   {"yearMonth", 447},
-                                   {"skip", 455},
-                                   {"finish", 464},
-                                   {"time", 502},
-                                   {"closing", 515},
-                                   {"passing", 520},
-                                   {"surface", 563},
-                                   {"distance", 567},
-                                   {"going", 574}},
-                                  "16",
-                                  DistanceDigits::Two};
+inline const KolTestFormat kOlder{
+    "older", ConvertKolRace, AddKolPastRace, 1537, 2247, 235,
+    {{"venue", 1}, {"number", 11}, {"year", 15}, {"name", 26}, {"surface", 56}, {"course", 58},
+     {"distance", 60}, {"runners", 64}, {"steeplechase", 66}, {"key", 160}},
+    {{"key", 1}, {"name", 8}, {"birthYear", 40}, {"sex", 55}},
+    {{"venue", 433}, {"yearMonth", 447}, {"skip", 455}, {"finish", 464}, {"time", 502},
+     {"closing", 515}, {"passing", 520}, {"surface", 563}, {"distance", 567}, {"going", 574}},
+    "16", DistanceDigits::Two};
+// clang-format on
 
 inline const KolTestFormat* const kKolFormats[] = {&kKd2, &kOlder};
 
@@ -102,16 +62,10 @@ inline RecordBuilder& PutFields(RecordBuilder& record, const std::map<std::strin
 // race key "KEY0001"; `fields` overwrite these.
 inline std::string KolRace(const KolTestFormat& f, const KolFields& fields = {}) {
   RecordBuilder race(f.raceSize);
-  PutFields(race, f.race,
-            {{"venue", "04"},
-             {"number", "11"},
-             {"year", "09"},
-             {"surface", "1"},
-             {"course", "1"},
-             {"distance", f.distance},
-             {"runners", "00"},
-             {"key", "KEY0001"}});
-  return PutFields(race, f.race, fields).Str();
+  const KolFields defaults = {{"venue", "04"},   {"number", "11"},  {"year", "09"},
+                              {"surface", "1"},  {"course", "1"},   {"distance", f.distance},
+                              {"runners", "00"}, {"key", "KEY0001"}};
+  return PutFields(PutFields(race, f.race, defaults), f.race, fields).Str();
 }
 
 // A colt born in 05 named "ウマ" with every past-race slot blank, then
@@ -138,7 +92,6 @@ inline KolFields UsableSlot(const KolTestFormat& f) {
 inline ConvertState KolState(const KolTestFormat& f, const std::string& den,
                              const std::string& uma) {
   ConvertState state;
-  state.DataType = &f == &kKd2 ? 5 : 2;
   state.DenText = den;
   state.UmaText = uma;
   state.UmaLength = static_cast<int>(uma.size());
