@@ -6,7 +6,7 @@
 
 #include <cerrno>
 
-#include "app/system_error_text.h"
+#include "text/system_error_text.h"
 
 namespace tamikaze {
 

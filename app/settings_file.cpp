@@ -4,15 +4,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <stdexcept>
 #include <vector>
+
+#include "text/system_error_text.h"
 
 namespace tamikaze {
 namespace fs = std::filesystem;
@@ -49,7 +49,8 @@ std::optional<int> ParseInteger(const std::string& text) {
 }
 
 [[noreturn]] void ThrowWriteError(const std::string& path, int error) {
-  throw std::runtime_error("設定ファイル " + path + " を書き込めません: " + std::strerror(error));
+  throw std::runtime_error("設定ファイル " + path + " を書き込めません（" + SystemErrorText(error) +
+                           "）");
 }
 
 void WriteAll(int fd, const std::string& content, const std::string& path) {
@@ -59,6 +60,18 @@ void WriteAll(int fd, const std::string& content, const std::string& path) {
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) ThrowWriteError(path, errno);
     done += static_cast<std::size_t>(n);
+  }
+}
+
+// Up to `limit` bytes of `fd` appended to `content`; what a read error cut
+// short stays short.
+void ReadAtMost(int fd, std::size_t limit, std::string& content) {
+  char buffer[4096];
+  while (content.size() < limit) {
+    const ssize_t n = ::read(fd, buffer, std::min(sizeof buffer, limit - content.size()));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return;
+    content.append(buffer, static_cast<std::size_t>(n));
   }
 }
 
@@ -81,10 +94,14 @@ std::string FormatSettings(const SettingsValues& values) {
 }
 
 std::optional<SettingsValues> LoadSettingsFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return std::nullopt;
-  const std::string content((std::istreambuf_iterator<char>(file)),
-                            std::istreambuf_iterator<char>());
+  // Non-blocking, so that a FIFO in its place does not wait for a writer.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  std::string content;
+  struct stat st {};
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) ReadAtMost(fd, kMaxSettingsBytes + 1, content);
+  ::close(fd);
+  if (content.empty() || content.size() > kMaxSettingsBytes) return std::nullopt;
   return ParseSettings(content);
 }
 

@@ -3,6 +3,7 @@
 // TamikazeDir, OutputDir and ReadDir. UTF-8, written with CR LF, read with
 // CR LF or LF.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -24,7 +25,13 @@ std::optional<SettingsValues> ParseSettings(const std::string& content);
 // The file's content: the five lines, each ended by CR LF.
 std::string FormatSettings(const SettingsValues& values);
 
-// The content of the settings file at `path`, or nothing when it cannot be read.
+// The most a settings file holds: five lines, three of them paths.
+inline constexpr std::size_t kMaxSettingsBytes = 16 * 1024;
+
+// The values of the settings file at `path`, or nothing when it cannot be
+// read or is not one: only a regular file (a link to one included) of at most
+// kMaxSettingsBytes is read, so a folder, a FIFO or a huge file there is
+// treated as missing.
 std::optional<SettingsValues> LoadSettingsFile(const std::string& path);
 
 // Replaces the file at `path` with `content` atomically: the bytes go to a

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <climits>
 
 #include "app/folders.h"
@@ -37,6 +39,27 @@ TEST(ParseSettingsTest, UnusableFilesAreTreatedAsMissing) {
         "10\r\n\r\n/a\r\n/b\r\n/c\r\n", "10\r\n2 0\r\n/a\r\n/b\r\n/c\r\n",
         "10x\r\n20\r\n/a\r\n/b\r\n/c\r\n", "99999999999\r\n20\r\n/a\r\n/b\r\n/c\r\n"}) {
     EXPECT_FALSE(ParseSettings(unusable)) << unusable;
+  }
+}
+
+// Only a regular file of a few kilobytes is read; anything else in its place
+// counts as missing, without waiting or reading it whole.
+TEST(LoadSettingsFileTest, ReadsOnlyASmallRegularFile) {
+  ScratchFolder scratch;
+  const std::string five = "10\r\n20\r\n/a\r\n/b\r\n/c\r\n";
+  WriteBytes(scratch.Path() / "bom.ini", "\xEF\xBB\xBF" + five);
+  const std::optional<SettingsValues> bom = LoadSettingsFile((scratch.Path() / "bom.ini").string());
+  ASSERT_TRUE(bom);
+  EXPECT_EQ(bom->left, 10);
+  const std::string longest = five + std::string(kMaxSettingsBytes - five.size(), ' ');
+  WriteBytes(scratch.Path() / "longest.ini", longest);
+  EXPECT_TRUE(LoadSettingsFile((scratch.Path() / "longest.ini").string()));
+
+  WriteBytes(scratch.Path() / "huge.ini", longest + " ");
+  scratch.Folder("folder.ini");
+  ASSERT_EQ(::mkfifo((scratch.Path() / "fifo.ini").c_str(), 0600), 0);
+  for (const char* name : {"huge.ini", "folder.ini", "fifo.ini", "missing.ini"}) {
+    EXPECT_FALSE(LoadSettingsFile((scratch.Path() / name).string())) << name;
   }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // Japanese texts for the system errors users meet when a file cannot be
-// read or written.
+// read or written: the one table every message that says why uses.
 
 #include <string>
 

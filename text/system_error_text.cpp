@@ -1,7 +1,7 @@
-#include "app/system_error_text.h"
+#include "text/system_error_text.h"
 
 #include <cerrno>
-#include <cstring>
+#include <system_error>
 
 namespace tamikaze {
 
@@ -30,8 +30,10 @@ std::string SystemErrorText(int errnum) {
       return "名前が長すぎます";
     case ELOOP:
       return "シンボリックリンクが多すぎます";
+    case EIO:
+      return "入出力エラーが発生しました";
     default:
-      return std::strerror(errnum);
+      return std::generic_category().message(errnum);  // strerror() is not thread-safe
   }
 }
 
