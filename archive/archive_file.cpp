@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <system_error>
 #include <utility>
 
 #include "archive/archiver.h"
@@ -36,6 +37,14 @@ constexpr ExtensionType kExtensionTypes[] = {
     {".yz1", 7},
     {".7z", 8},
 };
+
+// The command line takes every item after the command that begins with "-"
+// for a switch, quoted or not; an absolute path never begins so.
+std::string Absolute(const std::string& path) {
+  std::error_code ec;
+  const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+  return path.empty() || ec ? path : absolute.string();
+}
 
 std::string LowerExtension(const std::string& fileName) {
   std::string ext = std::filesystem::path(fileName).extension().string();
@@ -128,8 +137,8 @@ int TArchiveFile::ExtractFiles(void* ownerWindow, const TArchiverOptions* option
                                const std::vector<const char*>& fileList) {
   TArchiver& archiver = Archiver();
   const TArchiverOptions& used = options != nullptr ? *options : options_;
-  const std::string line =
-      archiver.CommandLine(TArchiverCommand::Extract, used, fileName_, destFolder, fileList);
+  const std::string line = archiver.CommandLine(
+      TArchiverCommand::Extract, used, Absolute(fileName_), Absolute(destFolder), fileList);
   output_.assign(outputSize_, '\0');
   // Named data streams do not exist here: nothing to merge afterwards.
   return archiver.Command(ownerWindow, line, output_);

@@ -56,7 +56,9 @@ class TArchiveFile {
   // the library's error code (0 when it did not fail or cannot tell) and the
   // decoder's words in `reason`.
   int LastError(std::string& reason);
-  // Extracts into `destFolder` (UTF-8; a trailing "/" is ensured). `options`
+  // Extracts into `destFolder` (UTF-8; a trailing "/" is ensured). The
+  // archive and the folder are passed as absolute paths, so that a relative
+  // one beginning with "-" is not taken for a switch. `options`
   // may be null (then Options() is used). A null entry of `fileList` adds
   // nothing, so {nullptr} extracts every member. Returns the library's code.
   int ExtractFiles(void* ownerWindow, const TArchiverOptions* options,

@@ -27,7 +27,14 @@ TEST(ArchiveCommandLine, ExtractionCommandLinesOrRefusal) {
     std::string sent;
   };
   const std::string arc = "/a/b.lzh", head = "x -+ -n1 -x1 -jse1 -jso1  \"/a/b.lzh\" ";
+  const std::string cwd = fs::current_path().string();
   const Case cases[] = {
+      // Relative paths go as absolute ones: "-" at their start is no switch.
+      {"-b.lzh",
+       "-t",
+       {nullptr},
+       &program,
+       "x -+ -n1 -x1 -jse1 -jso1  \"" + cwd + "/-b.lzh\" \"" + cwd + "/-t/\""},
       {arc, "/tmp/t", {nullptr}, &program, head + "\"/tmp/t/\""},
       {arc, "/tmp/t/", {nullptr}, nullptr, head + "\"/tmp/t/\""},
       {arc, "/tmp/t", {nullptr, "A.DAT", nullptr}, &program, head + "\"/tmp/t/\" A.DAT"},

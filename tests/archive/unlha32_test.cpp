@@ -151,11 +151,14 @@ TEST_F(Unlha32Test, LongNamesAreCutAtAWholeCharacter) {
 // Command lines handed to Unlha directly: names select members, unknown
 // commands and broken lines fail without writing anything.
 TEST_F(Unlha32Test, UnlhaRunsExtractCommandLines) {
-  const fs::path arc = root_ / "c.lzh", out = root_ / "out";
+  const fs::path arc = root_ / "-c.lzh", out = root_ / "-out";
   WriteLh0Archive(arc, {{"A.DAT", "a"}, {"dir/b.txt", "b"}, {"C.DAT", "c"}, {"馬.DAT"_sj, "u"}});
   const std::string a = "\"" + arc.string() + "\"", d = "\"" + out.string() + "/\"";
   const std::pair<std::string, std::vector<std::string>> cases[] = {
+      // Paths whose names begin with "-", passed absolute as the archive layer does.
       {"x -+ -n1 -x1 -jse1 -jso1  " + a + " " + d, {"A.DAT", "C.DAT", "dir/b.txt", "馬.DAT"}},
+      // Relative, such a name is a switch even when quoted: no archive is named.
+      {"x -+ \"-c.lzh\" " + d, {}},
       {"x -+ " + a + " " + d + " *.DAT", {"A.DAT", "C.DAT", "馬.DAT"}},
       {"x -+ " + a + " " + d + " " + "馬.DAT"_sj, {"馬.DAT"}},
       // Refused: an unknown command, an unclosed quote, a missing archive, no line.
