@@ -10,6 +10,7 @@
 #include "app/data_types.h"
 #include "app/file_checks.h"
 #include "app/import_texts.h"
+#include "app/race_folder.h"
 #include "app/record_files.h"
 #include "app/second_archive.h"
 #include "app/temp_folder.h"
@@ -17,6 +18,7 @@
 #include "racefile/blocks.h"
 #include "racefile/writer.h"
 #include "text/cp932.h"
+#include "text/system_error_text.h"
 
 namespace tamikaze {
 namespace fs = std::filesystem;
@@ -65,25 +67,28 @@ CheckResult CheckFully(TArchiveFile& archive) {
   return result;
 }
 
-// The stored names of the archive's members, in the order the archive lists them.
-void ListMembers(TArchiveFile& archive, std::vector<std::string>& names) {
+// A member's stored name and size, as the listing gives them.
+struct MemberSize {
+  std::string name;
+  std::uint64_t size;
+};
+
+// The stored names of the archive's members, in the order the archive lists
+// them; their sizes are added to `sizes`.
+void ListMembers(TArchiveFile& archive, std::vector<std::string>& names,
+                 std::vector<MemberSize>& sizes) {
   names.clear();
   archive.OpenArchive(nullptr, 0);
   TIndividualInfo info;
   for (int found = archive.FindFirst("*.*", info); found == 0; found = archive.FindNext(info)) {
     names.push_back(info.StoredName());
+    sizes.push_back({names.back(), info.llOriginalSize});
   }
   archive.CloseArchive();
 }
 
-// A file standing where the race folder goes, or a folder that
-// cannot be made, ends the import with a message that names the folder.
-void MakeRaceFolder(const std::string& path) {
-  std::error_code ec;
-  if (fs::create_directory(path, ec) && !ec) return;
-  const std::string reason = ec ? ec.message() : "すでに存在します";
-  throw std::runtime_error("レースファイルのフォルダ " + path + " を作れません（" + reason + "）");
-}
+// Thrown between races when a signal asked the import to stop.
+struct Interrupted {};
 
 // The archive's base name: the file name without its folder and without the text
 // from its last "." on, so ".lzh" gives "" (std::filesystem's stem() would
@@ -124,12 +129,20 @@ class Import {
       : main_(main), archive_(archive), ui_(ui), report_(report) {}
 
   ImportOutcome Run(const ImportSettings& settings) {
+    try {
+      return Steps(settings);
+    } catch (const Interrupted&) {
+      report_.filesWritten = 0;
+      return ImportOutcome::Interrupted;
+    }
+  }
+
+ private:
+  ImportOutcome Steps(const ImportSettings& settings) {
+    StopIfInterrupted();
     if (!CheckFolders(settings)) return ImportOutcome::Refused;
     if (!PickArchive()) return ImportOutcome::Cancelled;
-    if (FolderExists(report_.raceFolder)) {
-      return Refuse(std::string(texts::kRaceFolderExists1) + report_.raceFolder +
-                    texts::kRaceFolderExists2 + texts::kRaceFolderExists3);
-    }
+    if (FolderExists(report_.raceFolder)) return Refuse(RaceFolderExists());
     if (const auto refused = RecogniseFirstArchive()) return *refused;
     const DataTypeInfo& row = DataTypeRow(main_.DataType);
     if (!row.converter) {
@@ -140,16 +153,25 @@ class Import {
     }
     if (QuoteInPaths()) return Refuse(texts::kQuoteInPath);
     if (quoteInMembers_) return Refuse(texts::kQuoteInMember);
-    Convert();
+    if (!Convert()) return Refuse(RaceFolderExists());
     return ImportOutcome::Done;
   }
 
- private:
   // A refusal, said about the picked archive or about the second one.
   ImportOutcome Refuse(const std::string& text) { return RefuseAbout(first_, text); }
   ImportOutcome RefuseAbout(const std::string& archive, const std::string& text) {
+    StopIfInterrupted();
     ui_.FileMessage(archive, text);
     return ImportOutcome::Refused;
+  }
+
+  void StopIfInterrupted() const {
+    if (ui_.Interruption() != 0) throw Interrupted{};
+  }
+
+  std::string RaceFolderExists() const {
+    return std::string(texts::kRaceFolderExists1) + report_.raceFolder + texts::kRaceFolderExists2 +
+           texts::kRaceFolderExists3;
   }
 
   // Tamikaze.exe and the output folder must exist before the dialog opens.
@@ -188,7 +210,7 @@ class Import {
     SetArchiveName(archive_, first_);
     archive_.SetArchiverType(kArchiverTypeLha);
     std::future<CheckResult> checked = CheckInBackground(first_);
-    ListMembers(archive_, main_.ArchiveLst);
+    ListMembers(archive_, main_.ArchiveLst, memberSizes_);
     quoteInMembers_ = AnyQuote(main_.ArchiveLst);
     main_.ArchiveLst.insert(main_.ArchiveLst.end(), 3, "");
     const std::vector<std::string>& m = main_.ArchiveLst;
@@ -199,7 +221,9 @@ class Import {
     if (!kd3 && ConvertsFromOneArchive(main_.DataType) && !QuoteInPaths() && !quoteInMembers_) {
       ExtractEarly();
     }
-    if (const CheckResult check = checked.get(); !check.valid) return RefuseArchive(first_, check);
+    const CheckResult check = checked.get();
+    StopIfInterrupted();
+    if (!check.valid) return RefuseArchive(first_, check);
     if (kd3) return Refuse(texts::kKd3);
     if (main_.DataType == 0) return Refuse(texts::kNotRecognised);
     return std::nullopt;
@@ -216,6 +240,7 @@ class Import {
 
   // An archive the full check refused, with the library's reason.
   ImportOutcome RefuseArchive(const std::string& archive, const CheckResult& check) {
+    StopIfInterrupted();
     ui_.FileMessageWithReason(archive, texts::kNotAnArchive, check.reason);
     return ImportOutcome::Refused;
   }
@@ -256,7 +281,7 @@ class Import {
     }
     SetArchiveName(archive_, second_);
     std::future<CheckResult> checked = CheckInBackground(second_);
-    ListMembers(archive_, main_.ArchiveLst);
+    ListMembers(archive_, main_.ArchiveLst, memberSizes_);
     quoteInMembers_ = quoteInMembers_ || AnyQuote(main_.ArchiveLst);
     main_.ArchiveLst.push_back("");
     const bool holdsHorses = SameMemberName(main_.ArchiveLst[0], row.horseFile);
@@ -266,16 +291,30 @@ class Import {
     return std::nullopt;
   }
 
-  // Extraction, reading and conversion, under the wait window and in a private extraction folder
-  // that is removed whatever ends them (when the import object goes).
-  void Convert() {
+  // Extraction, reading and conversion, under the wait window and in a
+  // private extraction folder that is removed whatever ends them (when the
+  // import object goes). False when the race folder's name was taken while
+  // the races were written: nothing is kept.
+  bool Convert() {
     if (!temp_) temp_.emplace(main_.TempDir);
     WaitWindow wait(ui_);
     if (!extracted_) Extract(temp_->Path());
+    StopIfInterrupted();
     ReadRecordFiles(temp_->Path());
-    MakeRaceFolder(report_.raceFolder);
+    StopIfInterrupted();
+    RaceFolderBuild folder(report_.raceFolder);
+    try {
+      WriteRaces(folder);
+    } catch (...) {
+      if (!folder.Published()) report_.filesWritten = 0;
+      throw;
+    }
+    if (!folder.Publish()) {
+      report_.filesWritten = 0;
+      return false;
+    }
     report_.raceFolderMade = true;
-    WriteRaces();
+    return true;
   }
 
   // Every member of the archive now set (the second one for data
@@ -294,46 +333,76 @@ class Import {
   void ReadRecordFiles(const std::string& folder) {
     const DataTypeInfo& row = DataTypeRow(main_.DataType);
     main_.WorkPath = folder + "/" + row.raceCardFile;
-    main_.DenText = ReadMemberFile(folder, row.raceCardFile);
+    main_.DenText = ReadExtracted(folder, row.raceCardFile);
     main_.RaceCount = static_cast<int>(main_.DenText.size() / row.recordSize);
     report_.raceCount = main_.RaceCount;
     main_.WorkPath = folder + "/" + row.horseFile;
-    main_.UmaText = ReadMemberFile(folder, row.horseFile);
+    main_.UmaText = ReadExtracted(folder, row.horseFile);
     main_.UmaLength = static_cast<int>(main_.UmaText.size());
     for (const char* name : {row.raceCardFile, row.horseFile, row.extraFile}) {
       if (*name) DeleteMemberFile(folder, name);
     }
   }
 
-  // One race file per race, steeplechases dropped; a taken name gets
-  // the next free number, never overwriting a file.
-  void WriteRaces() {
-    const RaceConverter converter = DataTypeRow(main_.DataType).converter;
+  // A record file of a sound archive that is not in the extraction folder
+  // could not be written there (a full disk, a quota, a file-size limit): the
+  // message says why, naming the temp folder that the user can do something
+  // about rather than a private file that is gone.
+  std::string ReadExtracted(const std::string& folder, const char* name) const {
+    if (FindFileIgnoringCase(folder, name)) return ReadMemberFile(folder, name);
+    std::uint64_t size = 0;
+    for (const MemberSize& member : memberSizes_) {
+      if (SameMemberName(member.name, name)) size = member.size;
+    }
+    const int error = WriteProbeError(folder, size);
+    std::string message = "作業フォルダ " + main_.TempDir + " に " + name + " を展開できません";
+    throw std::runtime_error(error == 0 ? message + "。"
+                                        : message + "（" + SystemErrorText(error) + "）");
+  }
+
+  // One race file per race, steeplechases dropped; a taken name gets the
+  // next free number, never overwriting a file. A converter's error keeps
+  // the races written before it: the folder is published, then the error
+  // goes on.
+  void WriteRaces(RaceFolderBuild& folder) {
+    RaceFolderWriter writer(folder.Path(), report_.raceFolder);
     ui_.Progress(0, main_.RaceCount);
     for (int race = 1; race <= main_.RaceCount; ++race) {
-      main_.SaveLst.clear();
-      main_.SaveLst.push_back(CopyrightLine());
-      report_.convertingRace = race;
-      converter(main_, race);
-      report_.convertingRace = 0;
-      if (main_.SaveLst.size() <= 3 || main_.SaveLst[3] != "障"_sj) WriteRace(race);
+      StopIfInterrupted();
+      bool write = false;
+      try {
+        write = ConvertRace(race);
+      } catch (...) {
+        report_.raceFolderMade = folder.Publish();
+        throw;
+      }
+      if (write) {
+        main_.WorkPath = writer.Save(main_.SaveLst, main_.RaceFileName).string();
+        ++report_.filesWritten;
+      }
       ui_.Progress(race, main_.RaceCount);
     }
   }
 
-  void WriteRace(int race) {
+  // The lines of `race` in SaveLst; false for a steeplechase, which gets no file.
+  bool ConvertRace(int race) {
+    main_.SaveLst.clear();
+    main_.SaveLst.push_back(CopyrightLine());
+    report_.convertingRace = race;
+    DataTypeRow(main_.DataType).converter(main_, race);
+    report_.convertingRace = 0;
+    if (main_.SaveLst.size() > 3 && main_.SaveLst[3] == "障"_sj) return false;
     if (main_.RaceFileName.empty()) throw std::logic_error(UnnamedRaceMessage(race));
-    main_.WorkPath =
-        SaveNewRaceFile(main_.SaveLst, report_.raceFolder, main_.RaceFileName).string();
-    ++report_.filesWritten;
+    return true;
   }
 
   Main& main_;
   TArchiveFile& archive_;
   ImportUi& ui_;
   ImportReport& report_;
-  std::string first_;   // the picked archive
-  std::string second_;  // the second archive of data types 3 and 6
+  std::string first_;                    // the picked archive
+  std::string second_;                   // the second archive of data types 3 and 6
+  std::vector<MemberSize> memberSizes_;  // of both archives
   bool quoteInMembers_ = false;
   std::optional<PrivateTempFolder> temp_;  // the private extraction folder
   bool extracted_ = false;                 // the members are in it already

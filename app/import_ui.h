@@ -45,6 +45,9 @@ class ImportUi {
     (void)done;
     (void)raceCount;
   }
+  // The number of a signal that asked the import to stop (the command line's
+  // SIGINT, SIGTERM, SIGHUP), 0 while none did.
+  virtual int Interruption() const { return 0; }
 };
 
 }  // namespace tamikaze

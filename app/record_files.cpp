@@ -1,7 +1,11 @@
 #include "app/record_files.h"
 
+#include <fcntl.h>
 #include <sys/mman.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -70,6 +74,16 @@ std::string ReadMemberFile(const std::string& folder, const std::string& name) {
   const std::optional<std::string> path = FindFileIgnoringCase(folder, name);
   if (!path) ThrowCannotOpen(folder + "/" + name);
   return ReadUpToEofMark(*path);
+}
+
+int WriteProbeError(const std::string& folder, std::uint64_t size) {
+  std::string path = folder + "/.write-probe-XXXXXX";
+  const int fd = ::mkstemp(path.data());
+  if (fd < 0) return errno;
+  const int error = ::posix_fallocate(fd, 0, static_cast<off_t>(std::max<std::uint64_t>(size, 1)));
+  ::unlink(path.c_str());
+  ::close(fd);
+  return error == EINVAL || error == EOPNOTSUPP ? 0 : error;
 }
 
 void DeleteMemberFile(const std::string& folder, const std::string& name) {

@@ -2,6 +2,7 @@
 // The record files extracted from an archive: found without regard to case,
 // read whole up to the first end-of-file mark.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -21,6 +22,12 @@ std::string ReadUpToEofMark(const std::string& path);
 // FindFileIgnoringCase + ReadUpToEofMark; a missing file throws the same error
 // as one that cannot be opened.
 std::string ReadMemberFile(const std::string& folder, const std::string& name);
+
+// Why a member of `size` bytes could not be extracted into `folder`: the
+// errno value that writing as many bytes there gives now (ENOSPC on a full
+// disk, EFBIG under a file-size limit, EDQUOT over a quota, EROFS, EACCES),
+// or 0 when they can be written. Leaves nothing behind.
+int WriteProbeError(const std::string& folder, std::uint64_t size);
 
 // Deletes the member file `name` from `folder` when present; failures are ignored.
 void DeleteMemberFile(const std::string& folder, const std::string& name);

@@ -1,12 +1,14 @@
 #include "app/startup.h"
 
 #include <filesystem>
+#include <stdexcept>
 #include <system_error>
 
 #include "app/file_checks.h"
 #include "app/screen_clamp.h"
 #include "app/settings_file.h"
 #include "app/temp_folder.h"
+#include "text/system_error_text.h"
 
 namespace tamikaze {
 namespace fs = std::filesystem;
@@ -19,7 +21,7 @@ void PrepareTempDir(const Main& main, bool readOnly) {
   if (FolderExists(main.TempDir)) {
     RemoveUnheldTempFolders(main.TempDir);
   } else if (!readOnly) {
-    fs::create_directories(main.TempDir);
+    CreateTempDir(main.TempDir);
   }
 }
 
@@ -40,7 +42,11 @@ void ApplyFirstStartDefaults(Main& main, const Environment& env, bool readOnly) 
   main.TamikazeDir = DefaultTamikazeDir(env);
   main.OutputDir = main.TamikazeDir + "/RaceFile";
   if (!readOnly && !FolderExists(main.OutputDir) && FolderExists(main.TamikazeDir)) {
-    fs::create_directory(main.OutputDir);
+    std::error_code ec;
+    if (!fs::create_directory(main.OutputDir, ec) && ec) {
+      throw std::runtime_error("レースファイルを展開する場所 " + main.OutputDir +
+                               " を作成できません（" + SystemErrorText(ec.value()) + "）");
+    }
   }
   main.ReadDir = main.DesktopDir;
   if (!readOnly) SaveSettings(main, env);

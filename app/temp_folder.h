@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "app/held_folder.h"
+
 namespace tamikaze {
 
 class PrivateTempFolder {
@@ -13,17 +15,18 @@ class PrivateTempFolder {
   // Creates `tempDir` when missing, then a new sub-folder "<pid>-XXXXXX"
   // (mode 0700) and holds it. Throws std::runtime_error on failure.
   explicit PrivateTempFolder(const std::string& tempDir);
-  // Removes the sub-folder with everything in it, whatever it holds.
-  ~PrivateTempFolder();
-  PrivateTempFolder(const PrivateTempFolder&) = delete;
-  PrivateTempFolder& operator=(const PrivateTempFolder&) = delete;
 
-  const std::string& Path() const { return path_; }
+  const std::string& Path() const { return folder_.Path(); }
 
  private:
-  std::string path_;
-  int fd_ = -1;  // open on the sub-folder; its flock marks it as in use
+  static std::string Pattern(const std::string& tempDir);
+
+  HeldFolder folder_;  // removed with everything in it when the import ends
 };
+
+// Creates `tempDir` with its parents when missing. Throws std::runtime_error
+// (a UTF-8 message naming the folder and the reason) when it cannot.
+void CreateTempDir(const std::string& tempDir);
 
 // Start-up clean-up: removes every sub-folder of `tempDir` that no process
 // holds (left by a run that crashed). Files and links there are left alone;

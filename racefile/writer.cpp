@@ -5,9 +5,10 @@
 
 #include <cerrno>
 #include <stdexcept>
-#include <system_error>
+#include <utility>
 
 #include "text/cp932.h"
+#include "text/system_error_text.h"
 
 namespace tamikaze {
 
@@ -29,7 +30,7 @@ std::string JoinLines(const RaceLines& lines) {
 
 [[noreturn]] void ThrowCannotWrite(const fs::path& path, int error) {
   throw std::runtime_error("レースファイル " + path.string() + " を書き込めません（" +
-                           std::generic_category().message(error) + "）");
+                           SystemErrorText(error) + "）");
 }
 
 bool WriteAll(int fd, const std::string& bytes) {
@@ -42,14 +43,8 @@ bool WriteAll(int fd, const std::string& bytes) {
   return true;
 }
 
-// Creates the first free slot X.uma, X2.uma, ...; the open fails on anything
-// already there, a dangling link included, so nothing is ever replaced.
-int CreateFreeSlot(const fs::path& raceFolder, const std::string& base, fs::path& path) {
-  for (int slot = 1;; ++slot) {
-    path = raceFolder / (base + (slot == 1 ? "" : std::to_string(slot)) + ".uma");
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd >= 0 || errno != EEXIST) return fd;
-  }
+std::string SlotName(const std::string& base, int slot) {
+  return base + (slot == 1 ? "" : std::to_string(slot)) + ".uma";
 }
 
 }  // namespace
@@ -62,18 +57,38 @@ std::string RaceFileDiskName(const std::string& raceFileName) {
   return name;
 }
 
-fs::path SaveNewRaceFile(const RaceLines& lines, const fs::path& raceFolder,
-                         const std::string& raceFileName) {
-  fs::path path;
-  const int fd = CreateFreeSlot(raceFolder, RaceFileDiskName(raceFileName), path);
-  if (fd < 0) ThrowCannotWrite(path, errno);
+RaceFolderWriter::RaceFolderWriter(fs::path folder, fs::path shownFolder)
+    : folder_(std::move(folder)), shownFolder_(std::move(shownFolder)) {
+  if (shownFolder_.empty()) shownFolder_ = folder_;
+}
+
+fs::path RaceFolderWriter::Save(const RaceLines& lines, const std::string& raceFileName) {
+  const std::string base = RaceFileDiskName(raceFileName);
+  int& slot = nextSlot_.try_emplace(base, 1).first->second;
+  // The open fails on anything already there, a dangling link included, so
+  // nothing is ever replaced.
+  int fd = -1;
+  for (;; ++slot) {
+    fd = ::open((folder_ / SlotName(base, slot)).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                0644);
+    if (fd >= 0 || errno != EEXIST) break;
+  }
+  const fs::path path = folder_ / SlotName(base, slot);
+  const fs::path shown = shownFolder_ / SlotName(base, slot);
+  if (fd < 0) ThrowCannotWrite(shown, errno);
+  ++slot;
   const bool written = WriteAll(fd, JoinLines(lines));
   int error = written ? 0 : (errno != 0 ? errno : EIO);
   if (::close(fd) != 0 && error == 0) error = errno;
   if (error == 0) return path;
   // A cut-off race file would be read as a race with fewer runners: drop it.
   ::unlink(path.c_str());
-  ThrowCannotWrite(path, error);
+  ThrowCannotWrite(shown, error);
+}
+
+fs::path SaveNewRaceFile(const RaceLines& lines, const fs::path& raceFolder,
+                         const std::string& raceFileName) {
+  return RaceFolderWriter(raceFolder).Save(lines, raceFileName);
 }
 
 }  // namespace tamikaze

@@ -3,7 +3,9 @@
 // shell's tests.
 
 #include <algorithm>
+#include <csignal>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -44,6 +46,9 @@ class FakeImportUi : public ImportUi {
   std::vector<std::string> messages;
   int waitShown = 0;
   int waitHidden = 0;
+  std::function<void()> onShowWait;  // runs when the wait window is shown
+  int interruptAfter = -1;           // Interruption() answers SIGINT after this many calls
+  mutable int interruptionAsked = 0;
 
   std::optional<std::string> OpenFile(const OpenFileRequest& request) override {
     requests.push_back(request);
@@ -52,8 +57,14 @@ class FakeImportUi : public ImportUi {
     return answer;
   }
   void Message(const std::string& text) override { messages.push_back(text); }
-  void ShowWait(const std::string&) override { ++waitShown; }
+  void ShowWait(const std::string&) override {
+    ++waitShown;
+    if (onShowWait) onShowWait();
+  }
   void HideWait() override { ++waitHidden; }
+  int Interruption() const override {
+    return interruptAfter >= 0 && interruptionAsked++ >= interruptAfter ? SIGINT : 0;
+  }
 };
 
 }  // namespace tamikaze::testing

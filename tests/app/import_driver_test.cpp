@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <climits>
 #include <deque>
 #include <tuple>
 
@@ -11,7 +12,9 @@
 #include "app/import_texts.h"
 #include "archive/archive_file.h"
 #include "tests/app/app_test_support.h"
+#include "tests/convert/jra_current_records.h"
 #include "tests/convert/special_records.h"
+#include "tests/support/file_size_limit.h"
 #include "text/cp932.h"
 
 namespace tamikaze {
@@ -191,6 +194,73 @@ TEST_F(ImportDriverTest, SpecialRegistrationsFetchTheSecondArchive) {
     ASSERT_EQ(lines.size(), 61u + 42u) << type;
     EXPECT_EQ(lines[62], "ダ"_sj) << type;
   }
+}
+
+class RaceFolderPublishingTest : public ImportDriverTest {
+ protected:
+  // Three races without runners, named 東京11R (so 東京11R.uma, 東京11R2.uma ...).
+  std::string Cards() {
+    const std::string race = testing::CurrentRace().Str();
+    return scratch_.Archive("JV0101.lzh",
+                            {{"JRACDEN1.DAT", race + race + race}, {"JRACUMAJ.DAT", ""}});
+  }
+  std::string RaceFolder() const { return main_.OutputDir + "/JV0101S"; }
+};
+
+// Whatever check between the steps finds the import interrupted, nothing is
+// left: no race folder under any name, nothing in the temp folder.
+TEST_F(RaceFolderPublishingTest, InterruptedAtAnyCheckLeavesNothing) {
+  const std::string cards = Cards();
+  ui_.interruptAfter = INT_MAX;  // counts the checks of a whole import
+  ASSERT_EQ(Import({cards}).outcome, ImportOutcome::Done);
+  const int checks = ui_.interruptionAsked;
+  EXPECT_GE(checks, 3 + 2);  // one a race at least, and some before
+  fs::remove_all(RaceFolder());
+  for (int k = 0; k < checks; ++k) {
+    ui_.interruptAfter = k;
+    ui_.interruptionAsked = 0;
+    const ImportReport report = Import({cards});
+    EXPECT_EQ(report.outcome, ImportOutcome::Interrupted) << k;
+    EXPECT_EQ(report.filesWritten, 0) << k;
+    EXPECT_TRUE(fs::is_empty(main_.OutputDir)) << k;
+    EXPECT_TRUE(!fs::exists(main_.TempDir) || fs::is_empty(main_.TempDir)) << k;
+  }
+  EXPECT_TRUE(ui_.messages.empty());
+}
+
+// Another import of the same archive finished first: this one is refused as
+// if the folder had been there from the start, and leaves the other's alone.
+TEST_F(RaceFolderPublishingTest, RaceFolderTakenMeanwhileIsRefused) {
+  ui_.onShowWait = [&] { testing::WriteBytes(RaceFolder() + "/theirs.uma", "theirs"); };
+  const ImportReport report = Import({Cards()});
+  EXPECT_EQ(report.outcome, ImportOutcome::Refused);
+  EXPECT_EQ(report.filesWritten, 0);
+  EXPECT_EQ(ui_.messages,
+            std::vector<std::string>{std::string(texts::kRaceFolderExists1) + RaceFolder() +
+                                     texts::kRaceFolderExists2 + texts::kRaceFolderExists3});
+  EXPECT_EQ(RaceFiles(main_.OutputDir), 1);
+  EXPECT_EQ(RaceFiles(RaceFolder()), 1);
+}
+
+// A race file that cannot be written ends the import with the file's final
+// name and the reason, and no race folder appears.
+TEST_F(RaceFolderPublishingTest, WriteFailureLeavesNoRaceFolder) {
+  std::optional<testing::FileSizeLimit> limit;  // set once the members are extracted
+  ui_.onShowWait = [&] { limit.emplace(100); };
+  ImportReport report;
+  ui_.answers = {Cards()};
+  try {
+    ImportArchive(main_, archive_, ui_, {}, report);
+    ADD_FAILURE() << "no error";
+  } catch (const std::runtime_error& error) {
+    EXPECT_EQ(std::string(error.what()), "レースファイル " + RaceFolder() + "/" +
+                                             Cp932ToUtf8("東京11R"_sj) +
+                                             ".uma を書き込めません（ファイルが大きすぎます）");
+  }
+  limit.reset();
+  EXPECT_EQ(report.filesWritten, 0);
+  EXPECT_TRUE(fs::is_empty(main_.OutputDir));
+  EXPECT_TRUE(fs::is_empty(main_.TempDir));
 }
 
 }  // namespace

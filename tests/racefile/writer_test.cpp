@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "racefile/writer.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/scratch_folder.h"
 #include "text/cp932.h"
 
@@ -48,6 +49,38 @@ TEST_F(RaceFileWriterTest, SameNameTakesTheNextFreeSlotAndOverwritesNothing) {
   for (const char* file : expected) {
     EXPECT_EQ(ReadBytes(folder_ / file), std::to_string(++race) + "\r\n") << file;
   }
+}
+
+// One writer remembers the next slot of each name, yet every file is still
+// created exclusively: a slot taken behind its back is skipped.
+TEST_F(RaceFileWriterTest, WriterRemembersSlotsAndStillCreatesExclusively) {
+  RaceFolderWriter writer(folder_);
+  EXPECT_EQ(writer.Save({"1"}, "X"), folder_ / "X.uma");
+  testing::WriteBytes(folder_ / "X2.uma", "theirs");
+  EXPECT_EQ(writer.Save({"2"}, "X"), folder_ / "X3.uma");
+  EXPECT_EQ(writer.Save({"3"}, "X3"), folder_ / "X32.uma");
+  EXPECT_EQ(writer.Save({"4"}, "X"), folder_ / "X4.uma");
+  EXPECT_EQ(ReadBytes(folder_ / "X2.uma"), "theirs");
+  EXPECT_EQ(ReadBytes(folder_ / "X4.uma"), "4\r\n");
+}
+
+// A write cut short (here by a file-size limit) leaves no file behind, and
+// the message names the file as it is shown and says why.
+TEST_F(RaceFileWriterTest, CutOffFileIsRemoved) {
+  RaceFolderWriter writer(folder_ / "building", folder_ / "final");
+  fs::create_directory(folder_ / "building");
+  std::string message;
+  {
+    const testing::FileSizeLimit limit(1000);
+    try {
+      writer.Save(RaceLines(300, "0123456789"), "X");
+    } catch (const std::runtime_error& error) {
+      message = error.what();
+    }
+  }
+  EXPECT_EQ(message, "レースファイル " + (folder_ / "final/X.uma").string() +
+                         " を書き込めません（ファイルが大きすぎます）");
+  EXPECT_TRUE(fs::is_empty(folder_ / "building"));
 }
 
 TEST_F(RaceFileWriterTest, ADanglingLinkTakesItsSlot) {
