@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "app/cli/interruption.h"
 #include "app/import_texts.h"
 #include "app/input_file.h"
 
@@ -50,6 +51,10 @@ std::string CliImportUi::ProgressPrefix() const {
 void CliImportUi::FileMessageWithReason(const std::string& path, const std::string& text,
                                         const std::string& reason) {
   FileMessage(path, reason.empty() ? text : text + "（理由: " + reason + "）");
+}
+
+int CliImportUi::Interruption() const {
+  return CaughtInterruption();
 }
 
 }  // namespace tamikaze

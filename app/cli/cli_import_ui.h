@@ -37,6 +37,7 @@ class CliImportUi : public ImportUi {
   void ShowWait(const std::string&) override {}
   void HideWait() override {}
   void Progress(int done, int raceCount) override;
+  int Interruption() const override;
 
  private:
   std::string ProgressPrefix() const;

@@ -12,6 +12,7 @@
 #include "app/cli/cli_import_ui.h"
 #include "app/cli/console.h"
 #include "app/cli/help.h"
+#include "app/cli/interruption.h"
 #include "app/data_types.h"
 #include "app/file_checks.h"
 #include "app/import_driver.h"
@@ -20,6 +21,7 @@
 #include "app/startup.h"
 #include "archive/archive_file.h"
 #include "archive/library_location.h"
+#include "text/system_error_text.h"
 
 namespace tamikaze {
 namespace {
@@ -82,11 +84,14 @@ std::string SubcommandNames(const CLI::App& app) {
 }
 
 // Arguments CLI11 kept aside as unknown: "「--bogus」は使えません。"
+// A "--", which ends the options so that an archive may be named "-x.lzh", is
+// kept aside too but is no mistake.
 std::optional<std::string> ExtraArgumentsText(const CLI::App& app) {
-  const std::vector<std::string> extras = app.remaining(/*recurse=*/true);
-  if (extras.empty()) return std::nullopt;
   std::string text;
-  for (const std::string& extra : extras) text += "「" + extra + "」";
+  for (const std::string& extra : app.remaining(/*recurse=*/true)) {
+    if (extra != "--") text += "「" + extra + "」";
+  }
+  if (text.empty()) return std::nullopt;
   return text + "は使えない指定です。";
 }
 
@@ -151,6 +156,7 @@ int ImportOne(Main& main, TArchiveFile& archive, CliImportUi& ui, Console& conso
   } else {
     try {
       ImportArchive(main, archive, ui, ImportSettings{/*requireTamikaze=*/false}, report);
+      if (report.outcome == ImportOutcome::Interrupted) return kExitDone;  // said once, at the end
       if (report.outcome != ImportOutcome::Done) status = kExitRefused;
     } catch (const std::exception& e) {
       console.FileMessage(path, ErrorText(e, report));
@@ -171,6 +177,14 @@ bool OutputFolderUsable(const std::string& folder, bool fromOption, Console& con
   return false;
 }
 
+// Summary lines that could not be written fail the call, as coreutils do: a
+// message and a non-zero status.
+int WithOutputChecked(Console& console, int status) {
+  if (console.OutputError() == 0) return status;
+  console.Message("標準出力に書き込めません（" + SystemErrorText(console.OutputError()) + "）");
+  return std::max(status, static_cast<int>(kExitRefused));
+}
+
 int RunImports(const ImportArguments& args, bool outputGiven, const Environment& env,
                Console& console) {
   Main main;
@@ -187,13 +201,18 @@ int RunImports(const ImportArguments& args, bool outputGiven, const Environment&
   CliImportUi ui(console, args.secondArchive);
   int worst = kExitDone;
   const int n = static_cast<int>(args.archives.size());
-  for (int k = 1; k <= n; ++k) {
+  for (int k = 1; k <= n && CaughtInterruption() == 0; ++k) {
     const std::string& path = args.archives[k - 1];
     ui.StartArchive(path, k, n);
     worst = std::max(worst, ImportOne(main, archive, ui, console, path));
   }
   console.ClearProgress();
-  return worst;
+  if (const int signal = CaughtInterruption()) {
+    console.Message(std::string("読込＆変換を中断しました（") + InterruptionName(signal) +
+                    "）。作りかけのレースフォルダは残していません。");
+    return 128 + signal;
+  }
+  return WithOutputChecked(console, worst);
 }
 
 // `import` once its command line was read: the checks CLI11 cannot make,

@@ -28,6 +28,14 @@ inline constexpr ExitStatusInfo kExitStatuses[] = {
     {kExitError, "変換中にエラーが起きた（それまでに書いたレースファイルは残ります）"},
 };
 
+// What the table leaves out: a failed write, a lost standard output, and a
+// signal, which ends the call with 128 + its number as shells report it.
+inline constexpr const char* kExitStatusNotes =
+    "ファイルを書き込めなかったとき（ディスクがいっぱいなど）は 3 で、何も残しません。\n"
+    "標準出力に書けなかったときは 1 です。\n"
+    "SIGINT（Ctrl+C）、SIGTERM、SIGHUP で中断したときは 128 + シグナルの番号で、\n"
+    "作りかけのレースフォルダと作業フォルダは残しません。";
+
 // Runs `tamikaze-netdata import [-o DIR] [--second FILE] [-q] ARCHIVE.lzh...`:
 // messages to `err`, one tab-separated summary line per archive to `out`
 // (archive path, DataType, RaceCount, race files written, race folder), and

@@ -1,5 +1,7 @@
 #include "app/cli/console.h"
 
+#include <cerrno>
+
 namespace tamikaze {
 
 std::string EscapeSummaryField(const std::string& field) {
@@ -43,7 +45,9 @@ void Console::Summary(const std::vector<std::string>& fields) {
     if (i > 0) line += '\t';
     line += EscapeSummaryField(fields[i]);
   }
+  errno = 0;
   out_ << line << '\n' << std::flush;
+  if (!out_ && outputError_ == 0) outputError_ = errno != 0 ? errno : EIO;
 }
 
 void Console::Progress(const std::string& line, bool final) {

@@ -28,6 +28,9 @@ class Console {
   void Message(const std::string& text);
   // One summary line, each field escaped; nothing when quiet.
   void Summary(const std::vector<std::string>& fields);
+  // Why a summary line could not be written (the first errno value), 0 while
+  // every one went out.
+  int OutputError() const { return outputError_; }
   // The progress line, on a terminal only and at most about ten times a
   // second unless `final`.
   void Progress(const std::string& line, bool final = false);
@@ -40,6 +43,7 @@ class Console {
   const bool progressShown_;
   const bool quiet_;
   bool progressOnScreen_ = false;
+  int outputError_ = 0;
   std::chrono::steady_clock::time_point lastProgress_{};
 };
 

@@ -93,6 +93,7 @@ void WriteNumbers(std::ostream& out) {
   }
   out << "\n終了ステータス（いちばん悪い結果）:\n";
   WriteRows(out, statuses);
+  out << kExitStatusNotes << '\n';
 }
 
 }  // namespace

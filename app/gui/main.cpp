@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
+#include <csignal>
 #include <exception>
 #include <iostream>
 #include <memory>
@@ -49,6 +50,9 @@ int AnswerWithoutWindow(const tamikaze::DesktopArguments& args) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  // A file-size limit fails the write with EFBIG, which is reported, instead
+  // of killing the program in the middle of a file.
+  std::signal(SIGXFSZ, SIG_IGN);
   // Qt's own options (-platform ...) are not known here yet, so only --help
   // and --version are answered before the application exists.
   const auto early = tamikaze::ParseDesktopArguments(WordsAfterProgramName(argc, argv));
