@@ -70,10 +70,16 @@ TEST_F(ImportDriverTest, RefusesWithItsMessageAndWritesNothing) {
   std::string bytes = testing::ReadBytes(damaged);
   bytes[bytes.find("horse")] = 'H';
   testing::WriteBytes(damaged, bytes);
+  // Damaged too, and listing a KD3 member: the check's refusal comes first.
+  const std::string damagedKd3 = scratch_.Archive("kd3damaged.lzh", {{"KOL_DEN1.KD3", "kd3"}});
+  bytes = testing::ReadBytes(damagedKd3);
+  bytes[bytes.find("kd3")] = 'K';
+  testing::WriteBytes(damagedKd3, bytes);
   const std::pair<std::string, std::string> cases[] = {
       {notArchive, texts::kNotAnArchive},
       {zip, texts::kNotAnArchive},
       {damaged, texts::kNotAnArchive},
+      {damagedKd3, texts::kNotAnArchive},
       {scratch_.Archive("one.lzh", {{"JRACDEN1.DAT", "x"}}), texts::kNotRecognised},
       {scratch_.Archive("kd3.lzh",
                         {{"JRACDEN1.DAT", "x"}, {"JRACUMAJ.DAT", ""}, {"KOL_DEN1.KD3", ""}}),
@@ -121,8 +127,9 @@ TEST_F(ImportDriverTest, RaceFolderIsTheNameWithoutItsLastExtension) {
 }
 
 TEST_F(ImportDriverTest, RaceCountIsWholeRecordsUpToTheEofMarkAndNoFolderIsReused) {
-  std::string marked(2 * 1463, '0');  // two records, but a 1A at byte 1500 leaves 1499 bytes
+  std::string marked(2 * 1463, '0');  // two records, but the first 1A, at byte 1500, leaves 1499
   marked[1499] = '\x1A';
+  marked[2000] = '\x1A';
   const std::pair<std::string, int> cases[] = {
       {std::string(2000, '0'), 1}, {std::string(1462, '0'), 0}, {marked, 1}};
   std::string path, folder;

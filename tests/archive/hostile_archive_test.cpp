@@ -50,5 +50,39 @@ TEST_F(HostileArchiveTest, EscapingMembersAreRefused) {
   }
 }
 
+// Links already in the destination are never followed: a folder link on a
+// member's way is refused, a link where a member goes is replaced by the file.
+TEST_F(HostileArchiveTest, LinksInTheDestinationAreNotFollowed) {
+  fs::create_directories(outside());
+  WriteBytes(outside() / "target.txt", "outside");
+  fs::create_directories(dest());
+  fs::create_directory_symlink(outside(), dest() / "sub");
+  fs::create_symlink(outside() / "target.txt", dest() / "x.txt");
+  fs::create_symlink(outside() / "new.txt", dest() / "y.txt");  // dangling
+  EXPECT_NE(Extract({{"sub/a.txt", "evil"}, {"x.txt", "x"}, {"y.txt", "y"}}, 0), 0);
+  EXPECT_EQ(FilesBelow(outside()), std::vector<std::string>{"target.txt"});
+  EXPECT_EQ(ReadBytes(outside() / "target.txt"), "outside");
+  EXPECT_TRUE(fs::is_symlink(dest() / "sub"));
+  for (const char* name : {"x.txt", "y.txt"}) {
+    EXPECT_FALSE(fs::is_symlink(dest() / name)) << name;
+    EXPECT_EQ(ReadBytes(dest() / name), std::string(1, name[0])) << name;
+  }
+}
+
+// A member whose data fails its CRC leaves no partial file; the sound members
+// around it are extracted.
+TEST_F(HostileArchiveTest, DamagedMemberLeavesNoPartialFile) {
+  std::string bytes =
+      MakeLh0Archive({{"A.DAT", "sound"}, {"B.DAT", std::string(5000, 'b')}, {"C.DAT", "sound"}});
+  bytes[bytes.find("bbbb") + 100] = 'X';
+  fs::create_directories(dest());
+  WriteBytes(root_ / "damaged.lzh", bytes);
+  TArchiveFile archive(UNLHA32_PATH);
+  archive.SetFileName((root_ / "damaged.lzh").string());
+  archive.Options() = ProgramOptions();
+  EXPECT_NE(archive.ExtractFiles(nullptr, nullptr, dest().string(), {nullptr}), 0);
+  EXPECT_EQ(FilesBelow(dest()), (std::vector<std::string>{"A.DAT", "C.DAT"}));
+}
+
 }  // namespace
 }  // namespace tamikaze::testing
