@@ -37,6 +37,13 @@ TEST(JraOldHeader, VenueCourseAndNameFollowTheOlderRules) {
           {"05", "11", "中山記　　念"_sj, "東京", "芝", "中山記"_sj},
           {"05", "11", "ＪＲＡ６０周年記念"_sj, "東京", "芝", "東京11R"_sj},
       };
+  // The inner course of 京都 by track code.
+  for (int track = 10; track <= 22; ++track) {
+    const bool inner =
+        track == 11 || track == 14 || track == 15 || track == 17 || track == 20 || track == 21;
+    const RaceLines lines = ConvertedOld(OldRace().Put(1, "08").Put(103, std::to_string(track)));
+    EXPECT_EQ(lines.at(2), inner ? "京都(内)"_sj : "京都(外)"_sj) << track;
+  }
   for (const auto& [venueCode, track, nameField, venue, surface, fileName] : cases) {
     RecordBuilder race = OldRace().Put(1, venueCode).Put(103, track);
     if (!nameField.empty()) race.Put(18, nameField);

@@ -134,22 +134,50 @@ TEST(SpecialRanking, CurrentFormatRanksByTrialAmountPositionAndTie) {
             (std::vector<int>{6, 3, 4, 5, 2, 1, 8, 7, 9, 11, 12, 14, 13, 10, 15, 16, 17, 18}));
 }
 
+// Every row of the trial table: its value at its last counted position, 0
+// one place lower and at position 0; the names swapped or paired with
+// another row's give 0.
 TEST(SpecialRanking, TrialPriorityByTargetTrialAndPosition) {
-  const std::tuple<const char*, const char*, int, int> cases[] = {
-      {"皐月賞", "弥生賞", 1, 9999998}, {"皐月賞", "スプＳ", 2, 9999988},
-      {"皐月賞", "若葉Ｓ", 2, 9999978}, {"皐月賞", "若葉Ｓ", 3, 0},
-      {"東京優", "プリン", 1, 9999969}, {"東京優", "プリン", 3, 0},
-      {"優駿牝", "桜花賞", 4, 9999995}, {"優駿牝", "桜花賞", 5, 0},
-      {"東京優", "皐月賞", 4, 9999995}, {"桜花賞", "Ｆレビ", 0, 0},
-      {"ＮＨＫ", "ＮＺＴ", 3, 9999996}, {"菊花賞", "セント", 3, 9999987},
-      {"秋華賞", "紫苑Ｓ", 2, 9999988}, {"弥生賞", "皐月賞", 1, 0},
-      {"桜花賞", "チュー", 99, 0},      {"桜花賞", "アネモ", 1, 9999979},
+  const std::tuple<const char*, const char*, int, int> rows[] = {
+      {"桜花賞", "Ｆレビ", 3, 9999999}, {"桜花賞", "チュー", 3, 9999990},
+      {"桜花賞", "アネモ", 2, 9999980}, {"皐月賞", "弥生賞", 3, 9999999},
+      {"皐月賞", "スプＳ", 3, 9999990}, {"皐月賞", "若葉Ｓ", 2, 9999980},
+      {"ＮＨＫ", "ＮＺＴ", 3, 9999999}, {"優駿牝", "桜花賞", 4, 9999999},
+      {"優駿牝", "フロラ", 3, 9999990}, {"優駿牝", "スイー", 2, 9999980},
+      {"東京優", "皐月賞", 4, 9999999}, {"東京優", "青葉賞", 3, 9999990},
+      {"東京優", "プリン", 2, 9999970}, {"秋華賞", "ローズ", 3, 9999999},
+      {"秋華賞", "紫苑Ｓ", 2, 9999990}, {"菊花賞", "神戸新", 3, 9999999},
+      {"菊花賞", "セント", 3, 9999990},
   };
-  for (const auto& [target, trial, position, priority] : cases) {
-    EXPECT_EQ(
-        TrialPriority(Utf8ToCp932(target), Utf8ToCp932(trial), static_cast<std::uint8_t>(position)),
-        priority)
-        << target << " " << trial << " " << position;
+  for (const auto& [target, trial, last, base] : rows) {
+    const std::string t = Utf8ToCp932(target), r = Utf8ToCp932(trial);
+    const auto position = static_cast<std::uint8_t>(last);
+    EXPECT_EQ(TrialPriority(t, r, position), base - last) << target << " " << trial;
+    EXPECT_EQ(TrialPriority(t, r, 1), base - 1) << target << " " << trial;
+    EXPECT_EQ(TrialPriority(t, r, static_cast<std::uint8_t>(last + 1)), 0) << target << trial;
+    EXPECT_EQ(TrialPriority(t, r, 0), 0) << target << " " << trial;
+    EXPECT_EQ(TrialPriority(r, t, 1), 0) << target << " " << trial;
+  }
+  EXPECT_EQ(TrialPriority("桜花賞"_sj, "弥生賞"_sj, 1), 0);
+}
+
+// The amount of a horse aged 3 or 4 under each condition code: doubled for
+// 13, 18, 23 at 3 and for 14, 19, 24 at 4, nowhere else. The older format's
+// entry 1 (amount 300) then ranks before entry 2 (amount 500, aged 2).
+TEST(SpecialRanking, DoublingRuleByConditionAndAge) {
+  const std::tuple<const char*, const char*, bool> cases[] = {
+      {"13", "06", true},  {"18", "06", true},  {"23", "06", true},  {"14", "05", true},
+      {"19", "05", true},  {"24", "05", true},  {"13", "05", false}, {"14", "06", false},
+      {"12", "06", false}, {"15", "05", false}, {"00", "06", false}, {"23", "07", false},
+  };
+  for (const auto& [condition, birthYear, doubled] : cases) {
+    RecordBuilder race = TourRace().Put(56, condition).Put(88, "002");
+    PutTourEntry(race, 1, "01000000", "ウマ"_sj);
+    PutTourEntry(race, 2, "02000000", "ウマ"_sj);
+    const std::string uma =
+        OldHorse("01000000", "ウマ"_sj).Put(348, "0000300").Put(134, birthYear).Str() +
+        OldHorse("02000000", "ウマ"_sj).Put(348, "0000500").Put(134, "07").Str();
+    EXPECT_EQ(ConvertedSpecial(3, race, uma).at(6), doubled ? "1" : "2") << condition << birthYear;
   }
 }
 
