@@ -1,64 +1,45 @@
 // UnlhaCheckArchive: tells a sound LHA archive from anything else.
 
-#include <cstddef>
-#include <cstring>
-
 #include "archive/unlha32/last_error.h"
 #include "archive/unlha32/reader.h"
+#include "archive/unlha32/safe_path.h"
 #include "archive/unlha32/unlha32.h"
 
 namespace tamikaze::unlha {
 namespace {
 
-// Reads every byte of the current member's data, so that its CRC is verified.
-bool ReadWholeMember(archive* a) {
-  return ForEachDataBlock(a, [](const char*, std::size_t) { return true; });
+bool Ignore(const char*, std::size_t) {
+  return true;
 }
 
-// Records why the reader refused; false.
-bool Refused(archive* a, int code) {
-  const char* text = archive_error_string(a);
-  SetLastError(code, text ? text : "unknown error");
-  return false;
-}
-
-int HeaderError(archive* a, int members) {
-  const char* text = archive_error_string(a);
-  if (text && (std::strstr(text, "CRC") || std::strstr(text, "sum error")))
-    return UNLHA_ERROR_HEADER_CRC;
-  return members == 0 ? UNLHA_ERROR_NOT_ARC_FILE : UNLHA_ERROR_HEADER_BROKEN;
-}
-
-bool CheckMembers(archive* a, int depth) {
-  archive_entry* entry = nullptr;
+bool CheckMembers(LhaReader& reader, int depth) {
   int members = 0;
-  for (;;) {
-    const int r = archive_read_next_header(a, &entry);
-    if (r == ARCHIVE_EOF) break;
-    if (r != ARCHIVE_OK) return Refused(a, HeaderError(a, members));
+  for (Entry entry;;) {
+    const LhaReader::Step step = reader.Next(entry);
+    if (step == LhaReader::Step::End) break;
+    if (step == LhaReader::Step::Failed) return false;
     ++members;
     if (depth == UNLHA_CHECK_RAPID) break;
-    // Only files carry data: reading a folder's "data" would leave the
-    // reader at its first byte instead of skipping it, and bytes after the
-    // folder entry would then pass as the next header.
-    if (depth >= UNLHA_CHECK_FULL && archive_entry_filetype(entry) == AE_IFREG &&
-        !ReadWholeMember(a))
-      return Refused(a, UNLHA_ERROR_FILE_CRC);
+    // What the extraction refuses, the check refuses already.
+    if (const char* refusal = Refusal(entry)) {
+      SetLastError(UNLHA_ERROR_FILE_STYLE, std::string(refusal) + ": " + entry.storedName);
+      return false;
+    }
+    if (depth >= UNLHA_CHECK_FULL && !reader.ReadData(Ignore)) return false;
   }
-  if (members > 0) return true;
-  SetLastError(UNLHA_ERROR_NOT_ARC_FILE, "no member");
-  return false;
+  ClearLastError();
+  return members > 0;
 }
 
 }  // namespace
 
-// Mode 0 reads the first header, 1 every header, 2 every header and every
-// member's data so that each CRC is verified.
+// Mode 0 reads the first header; 1 every header, refusing links and names
+// that would leave the destination; 2 also every member's data, so that each
+// size and CRC is verified.
 bool CheckLha(const char* fileName, int mode) {
   ClearLastError();
-  Utf8Locale locale;
-  Reader reader = OpenLhaReader(fileName);
-  return reader && CheckMembers(reader.get(), mode & 3);
+  const std::unique_ptr<LhaReader> reader = OpenLhaReader(fileName);
+  return reader && CheckMembers(*reader, mode & 3);
 }
 
 }  // namespace tamikaze::unlha

@@ -60,47 +60,47 @@ bool Selected(const Command& command, const std::string& name) {
   });
 }
 
-// Writes the member's data; false on a read error (a CRC error included) or
-// a failed write.
-bool WriteData(archive* a, int fd) {
-  return ForEachDataBlock(a, [fd](const char* bytes, std::size_t size) {
+// Writes the member's data; false on a read error (a CRC error included),
+// with `writeFailed` telling a failed write.
+bool WriteData(LhaReader& reader, int fd, bool& writeFailed) {
+  return reader.ReadData([fd, &writeFailed](const char* bytes, std::size_t size) {
     for (std::size_t done = 0; done < size;) {
       const ssize_t w = write(fd, bytes + done, size - done);
       if (w < 0 && errno == EINTR) continue;
-      if (w <= 0) return false;
+      if (w <= 0) return !(writeFailed = true);
       done += static_cast<std::size_t>(w);
     }
     return true;
   });
 }
 
-void ExtractFile(Extraction& x, archive* a, archive_entry* entry,
+void ExtractFile(Extraction& x, LhaReader& reader, const Entry& entry,
                  const std::vector<std::string>& parts, const std::string& name) {
   Fd dir(OpenFolders(x.rootFd, parts, parts.size() - 1));
   if (dir.get() < 0) return x.Fail(UNLHA_ERROR_MAKEDIRECTORY, "cannot make folder", name);
   const std::string& leaf = parts.back();
   Fd file(CreateMemberFile(dir.get(), leaf));
   if (file.get() < 0) return x.Fail(UNLHA_ERROR_FILE_OPEN, "cannot create", name);
-  if (!WriteData(a, file.get())) {
+  bool writeFailed = false;
+  if (!WriteData(reader, file.get(), writeFailed)) {
     unlinkat(dir.get(), leaf.c_str(), 0);
-    return x.Fail(UNLHA_ERROR_FILE_CRC, "damaged", name);
+    if (writeFailed) return x.Fail(UNLHA_ERROR_CANNOT_WRITE, "cannot write", name);
+    const int code = LastErrorCode();
+    return x.Fail(code != 0 ? code : UNLHA_ERROR_FILE_CRC, "damaged (" + LastErrorReason() + ")",
+                  name);
   }
-  const struct timespec times[2] = {{archive_entry_mtime(entry), 0},
-                                    {archive_entry_mtime(entry), 0}};
+  const struct timespec times[2] = {{entry.writeTime, 0}, {entry.writeTime, 0}};
   futimens(file.get(), times);
 }
 
-void ExtractEntry(Extraction& x, archive* a, archive_entry* entry) {
-  const char* utf8 = archive_entry_pathname_utf8(entry);
-  const std::string name = utf8 ? utf8 : "";
+void ExtractEntry(Extraction& x, LhaReader& reader, const Entry& entry) {
+  const std::string name = Cp932ToUtf8(entry.storedName);
   if (!Selected(x.command, name)) return;
   std::vector<std::string> parts;
-  if (!SafeComponents(name, parts)) return x.Fail(UNLHA_ERROR_FILE_STYLE, "refused", name);
-  const mode_t type = archive_entry_filetype(entry);
-  if (archive_entry_hardlink(entry) != nullptr || (type != AE_IFREG && type != AE_IFDIR))
-    return x.Fail(UNLHA_ERROR_FILE_STYLE, "refused", name);
+  if (const char* refusal = Refusal(entry)) return x.Fail(UNLHA_ERROR_FILE_STYLE, refusal, name);
+  SafeComponents(name, parts);
   if (!x.command.keepFolders) parts.erase(parts.begin(), parts.end() - 1);
-  if (type == AE_IFREG) return ExtractFile(x, a, entry, parts, name);
+  if (entry.kind == EntryKind::File) return ExtractFile(x, reader, entry, parts, name);
   if (x.command.keepFolders) {
     Fd dir(OpenFolders(x.rootFd, parts, parts.size()));
     if (dir.get() < 0) x.Fail(UNLHA_ERROR_MAKEDIRECTORY, "cannot make folder", name);
@@ -117,23 +117,19 @@ int OpenDestination(const std::string& destination) {
 int Extract(const Command& command, std::string& log) {
   struct stat st {};
   if (stat(command.archive.c_str(), &st) != 0) return UNLHA_ERROR_NOT_FIND_ARC_FILE;
-  Utf8Locale locale;
-  Reader reader = OpenLhaReader(command.archive.c_str());
-  if (!reader) return UNLHA_ERROR_ARC_FILE_OPEN;
+  const std::unique_ptr<LhaReader> reader = OpenLhaReader(command.archive.c_str());
+  if (!reader) return LastErrorCode();
   Fd root(OpenDestination(command.destination));
   if (root.get() < 0) return UNLHA_ERROR_MAKEDIRECTORY;
   Extraction x{command, root.get(), {}, 0};
-  archive_entry* entry = nullptr;
-  for (bool first = true;; first = false) {
-    const int r = archive_read_next_header(reader.get(), &entry);
-    if (r == ARCHIVE_EOF) break;
-    if (r < ARCHIVE_WARN) {
-      const char* text = archive_error_string(reader.get());
-      x.Fail(first ? UNLHA_ERROR_NOT_ARC_FILE : UNLHA_ERROR_HEADER_BROKEN,
-             text ? text : "cannot read", command.archive);
+  for (Entry entry;;) {
+    const LhaReader::Step step = reader->Next(entry);
+    if (step == LhaReader::Step::End) break;
+    if (step == LhaReader::Step::Failed) {
+      x.Fail(LastErrorCode(), "cannot read (" + LastErrorReason() + ")", command.archive);
       break;
     }
-    ExtractEntry(x, reader.get(), entry);
+    ExtractEntry(x, *reader, entry);
   }
   log = x.log;
   return x.result;

@@ -30,6 +30,14 @@ void ClearLastError() {
   ThisThread() = LastError{};
 }
 
+int LastErrorCode() {
+  return ThisThread().code;
+}
+
+std::string LastErrorReason() {
+  return ThisThread().reason;
+}
+
 }  // namespace tamikaze::unlha
 
 extern "C" int UnlhaGetLastError(char* reason, uint32_t size) {

@@ -11,5 +11,8 @@ namespace tamikaze::unlha {
 void SetLastError(int code, const std::string& reason);
 // Records that the current call succeeded.
 void ClearLastError();
+// What was recorded last on this thread.
+int LastErrorCode();
+std::string LastErrorReason();
 
 }  // namespace tamikaze::unlha

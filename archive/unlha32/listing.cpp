@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstring>
 #include <ctime>
+#include <vector>
 
 #include "archive/unlha32/last_error.h"
 #include "archive/unlha32/reader.h"
@@ -15,10 +16,10 @@
 #include "text/cp932.h"
 
 struct UnlhaArchive {
-  std::vector<tamikaze::unlha::Member> members;
+  std::vector<tamikaze::unlha::Entry> members;
   std::string wildcard;
   std::size_t next = 0;  // index of the next member to look at
-  const tamikaze::unlha::Member* found = nullptr;
+  const tamikaze::unlha::Entry* found = nullptr;
 };
 
 namespace tamikaze::unlha {
@@ -30,40 +31,12 @@ bool WildcardMatches(const std::string& pattern, const std::string& name) {
 
 namespace {
 
-Member ReadMember(archive* a, archive_entry* entry, const char* path) {
-  Member m;
-  // A name that did not convert keeps its raw bytes.
-  const char* utf8 = archive_entry_pathname_utf8(entry);
-  const char* raw = archive_entry_pathname(entry);
-  m.storedName = utf8 ? Utf8ToCp932(utf8) : std::string(raw ? raw : "");
-  m.method = EntryMethod(a);
-  m.originalSize = static_cast<std::uint64_t>(std::max<la_int64_t>(0, archive_entry_size(entry)));
-  m.compressedSize = CompressedSizeAt(path, archive_read_header_position(a));
-  m.writeTime = archive_entry_mtime(entry);
-  m.hasCreateTime = archive_entry_birthtime_is_set(entry) != 0;
-  m.createTime = archive_entry_birthtime(entry);
-  m.hasAccessTime = archive_entry_atime_is_set(entry) != 0;
-  m.accessTime = archive_entry_atime(entry);
-  return m;
-}
-
 // Every member whose header reads; a damaged header ends the list there.
-bool ReadMembers(const char* path, std::vector<Member>& members) {
+bool ReadMembers(const char* path, std::vector<Entry>& members) {
   ClearLastError();
-  Utf8Locale locale;
-  Reader reader = OpenLhaReader(path);
+  const std::unique_ptr<LhaReader> reader = OpenLhaReader(path);
   if (!reader) return false;
-  archive_entry* entry = nullptr;
-  for (;;) {
-    const int r = archive_read_next_header(reader.get(), &entry);
-    if (r == ARCHIVE_EOF) break;
-    if (r < ARCHIVE_WARN) {
-      const char* text = archive_error_string(reader.get());
-      SetLastError(UNLHA_ERROR_HEADER_BROKEN, text ? text : "unreadable header");
-      break;
-    }
-    members.push_back(ReadMember(reader.get(), entry, path));
-  }
+  for (Entry entry; reader->Next(entry) == LhaReader::Step::Member;) members.push_back(entry);
   return !members.empty();
 }
 
@@ -91,7 +64,7 @@ std::size_t WholeCharsWithin(const std::string& cp932, std::size_t room) {
   return fit;
 }
 
-void FillInfo(const Member& m, UnlhaIndividualInfo& info) {
+void FillInfo(const Entry& m, UnlhaIndividualInfo& info) {
   std::memset(&info, 0, sizeof info);
   info.dwOriginalSize = static_cast<std::uint32_t>(m.originalSize);
   info.dwCompressedSize = static_cast<std::uint32_t>(m.compressedSize);
@@ -109,7 +82,7 @@ int FindFrom(UnlhaArchive* harc, UnlhaIndividualInfo* info) {
   if (harc == nullptr) return UNLHA_ERROR_HARC_ISNOT_OPENED;
   harc->found = nullptr;
   while (harc->next < harc->members.size()) {
-    const Member& m = harc->members[harc->next++];
+    const Entry& m = harc->members[harc->next++];
     if (!WildcardMatches(harc->wildcard, Cp932ToUtf8(m.storedName))) continue;
     harc->found = &m;
     if (info != nullptr) FillInfo(m, *info);

@@ -1,63 +1,60 @@
 #pragma once
-// Reading LHA archives through libarchive, as every function of the library
-// does: LHA only, member names read as CP932 and returned as UTF-8 with "/"
-// between folders. libarchive converts names only under a UTF-8 locale, so
-// each use runs inside a Utf8Locale (the calling program may run in "C").
-
-#include <archive.h>
-#include <archive_entry.h>
-#include <locale.h>
+// The one reader every function of the library reads LHA archives through.
+// Each archive is read whole by one of two decoders, chosen when it is
+// opened: libarchive, the faster, for archives it reads completely (methods
+// lh0, lh5, lh6, lh7 and folders), else liblhasa, which reads every method
+// and header level real LHA archivers write. Member names come from the
+// headers' raw bytes, the same for both.
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
 namespace tamikaze::unlha {
 
-// Makes the calling thread use a UTF-8 locale until destroyed.
-class Utf8Locale {
+enum class EntryKind { File, Folder, Link };
+
+struct Entry {
+  std::string storedName;  // CP932 as stored, "/" between folders
+  bool absolute = false;   // the name starts at the file system's root
+  EntryKind kind = EntryKind::File;
+  std::string method;  // "-lh5-"
+  std::uint64_t originalSize = 0;
+  std::uint64_t compressedSize = 0;
+  std::int64_t writeTime = 0;  // seconds since 1970, UTC
+  bool hasCreateTime = false;
+  std::int64_t createTime = 0;
+  bool hasAccessTime = false;
+  std::int64_t accessTime = 0;
+};
+
+// Receives each block of a member's data as it is decoded; false stops.
+using DataSink = std::function<bool(const char* bytes, std::size_t size)>;
+
+class LhaReader {
  public:
-  Utf8Locale();
-  ~Utf8Locale();
-  Utf8Locale(const Utf8Locale&) = delete;
-  Utf8Locale& operator=(const Utf8Locale&) = delete;
+  enum class Step { Member, End, Failed };
 
- private:
-  locale_t utf8_ = nullptr;
-  locale_t previous_ = nullptr;
+  virtual ~LhaReader() = default;
+  // The next member's header. Failed (the reason recorded as the thread's
+  // last error) when a header is damaged or cannot be read.
+  virtual Step Next(Entry& entry) = 0;
+  // Decodes the data of the member just read into `sink`, every byte of it,
+  // and verifies its size and CRC. False, with the reason recorded, when the
+  // data is damaged or its method unknown; false also when `sink` stops.
+  virtual bool ReadData(const DataSink& sink) = 0;
 };
 
-struct ReaderDeleter {
-  void operator()(archive* a) const { archive_read_free(a); }
-};
-using Reader = std::unique_ptr<archive, ReaderDeleter>;
+// Opens `path` (UTF-8); null, with the reason recorded as the thread's last
+// error, when it cannot be opened or holds no LHA archive.
+std::unique_ptr<LhaReader> OpenLhaReader(const char* path);
 
-// Opens `path` (UTF-8) for reading; null, with the reason recorded as the
-// thread's last error, when the file cannot be opened or is no LHA archive.
-// Call inside a Utf8Locale.
-Reader OpenLhaReader(const char* path);
-
-// Hands each block of the current member's data to `use(bytes, size)` as
-// libarchive decompresses it, without copying. False on any read result but
-// ARCHIVE_OK (a CRC error is only ARCHIVE_WARN) or when `use` returns false.
-template <typename Use>
-bool ForEachDataBlock(archive* a, Use use) {
-  const void* block = nullptr;
-  std::size_t size = 0;
-  la_int64_t offset = 0;
-  for (;;) {
-    const int r = archive_read_data_block(a, &block, &size, &offset);
-    if (r == ARCHIVE_EOF) return true;
-    if (r != ARCHIVE_OK || !use(static_cast<const char*>(block), size)) return false;
-  }
-}
-
-// The method ("-lh5-") of the entry just read, from libarchive's format name.
-std::string EntryMethod(archive* a);
-
-// Size of the member's compressed data, read from its raw header at
-// `headerPos` in the file `path`; 0 when the header cannot be read there.
-std::uint64_t CompressedSizeAt(const char* path, std::int64_t headerPos);
+// The two decoders behind OpenLhaReader.
+std::unique_ptr<LhaReader> OpenWithLibarchive(const char* path);
+std::unique_ptr<LhaReader> OpenWithLhasa(const char* path);
+// Whether libarchive reads every header of `path` and decodes every method.
+bool LibarchiveReadsWhole(const char* path);
 
 }  // namespace tamikaze::unlha

@@ -23,6 +23,13 @@ bool SafeComponents(const std::string& name, std::vector<std::string>& parts) {
   return !parts.empty();
 }
 
+const char* Refusal(const Entry& entry) {
+  if (entry.kind == EntryKind::Link) return "a link";
+  if (entry.absolute) return "an absolute name";
+  std::vector<std::string> parts;
+  return SafeComponents(entry.storedName, parts) ? nullptr : "a name leaving the folder";
+}
+
 int OpenFolders(int rootFd, const std::vector<std::string>& parts, std::size_t count) {
   int fd = fcntl(rootFd, F_DUPFD_CLOEXEC, 0);
   for (std::size_t i = 0; i < count && fd >= 0; ++i) {

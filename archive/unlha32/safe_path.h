@@ -6,7 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "archive/unlha32/reader.h"
+
 namespace tamikaze::unlha {
+
+// Why the member `entry` is never extracted ("a link", "an absolute name",
+// "a name leaving the folder"), or null when it may be.
+const char* Refusal(const Entry& entry);
 
 // The folder components of a member name ("a/b/c.txt" -> a, b, c.txt; "."
 // and empty components dropped). False for an empty or absolute name or one

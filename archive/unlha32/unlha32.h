@@ -1,4 +1,5 @@
-/* libunlha32.so: the LHA library the archive layer binds by name at run time.
+/* libunlha32.so: the LHA library the archive layer binds by name at run time,
+ * reading archives through libarchive or liblhasa (archive/unlha32/reader.h).
  * C linkage, the functions of the common archiver library interface with the
  * prefix "Unlha". Paths are UTF-8; member names in UnlhaIndividualInfo are the
  * stored bytes (CP932), "/" as the folder separator. */
@@ -40,7 +41,9 @@ typedef struct UnlhaIndividualInfo {
 
 /* Result codes of Unlha (0 = success) and FindFirst/FindNext (-1 = no more),
  * and the reasons UnlhaGetLastError gives. */
-#define UNLHA_ERROR_FILE_CRC 0x800C /* a member's data does not match its CRC */
+#define UNLHA_ERROR_UNKNOWN_TYPE 0x8008 /* a header level no decoder reads ("level 4 header") */
+#define UNLHA_ERROR_METHOD 0x8009       /* a method no decoder knows; the reason is the method */
+#define UNLHA_ERROR_FILE_CRC 0x800C     /* a member's data does not match its CRC */
 #define UNLHA_ERROR_FILE_OPEN 0x800D
 #define UNLHA_ERROR_MAKEDIRECTORY 0x8012
 #define UNLHA_ERROR_CANNOT_WRITE 0x8013

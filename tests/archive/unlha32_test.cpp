@@ -107,6 +107,40 @@ TEST_F(Unlha32Test, CheckFailsForAnythingButASoundLhaArchive) {
   EXPECT_EQ(archive.CheckArchive(2), 0);
 }
 
+// A refused archive says why through the library's error code, and for a
+// method no decoder knows, the method.
+TEST_F(Unlha32Test, RefusalsNameTheirReason) {
+  std::string level4 = MakeLh0Archive({{"A.DAT", "abc"}}, 2);
+  level4[20] = 4;
+  const std::tuple<const char*, std::string, int, const char*> cases[] = {
+      {"unknown method", MakeLh0Archive({{"A.DAT", "abc", 0, "-lh9-"}}), UNLHA_ERROR_METHOD,
+       "-lh9-"},
+      {"unknown header level", level4, UNLHA_ERROR_UNKNOWN_TYPE, "level 4 header"},
+      {"damaged data", Flipped(MakeLh0Archive({{"A.DAT", "abc"}}), 24 + 5 + 1),
+       UNLHA_ERROR_FILE_CRC, nullptr},
+      {"a link", MakeLh0Archive({{"l|/etc", "", 0120777, "-lhd-"}}, 2), UNLHA_ERROR_FILE_STYLE,
+       "a link: l|/etc"},
+      {"a name leaving the folder", MakeLh0Archive({{"a/../../x", "x"}}), UNLHA_ERROR_FILE_STYLE,
+       "a name leaving the folder: a/../../x"},
+      {"no archive", "plain text", UNLHA_ERROR_NOT_ARC_FILE, nullptr},
+  };
+  TArchiveFile archive(UNLHA32_PATH);
+  for (const auto& [what, bytes, code, words] : cases) {
+    WriteBytes(root_ / "r.lzh", bytes);
+    archive.SetFileName((root_ / "r.lzh").string());
+    EXPECT_EQ(archive.CheckArchive(2), 0) << what;
+    std::string reason;
+    EXPECT_EQ(archive.LastError(reason), code) << what << ": " << reason;
+    if (words) {
+      EXPECT_EQ(reason, words) << what;
+    }
+  }
+  WriteBytes(root_ / "r.lzh", MakeLh0Archive({{"A.DAT", "abc"}}));
+  EXPECT_NE(archive.CheckArchive(2), 0);
+  std::string reason;
+  EXPECT_EQ(archive.LastError(reason), 0);
+}
+
 // The member record of an lh7 archive; FindFirst's wildcard selects members.
 TEST_F(Unlha32Test, MemberRecordAndWildcards) {
   TArchiveFile archive(UNLHA32_PATH);
