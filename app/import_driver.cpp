@@ -52,17 +52,19 @@ bool HasQuote(const std::string& text) {
 // The full check's answer and, for a refused archive, the library's reason.
 struct CheckResult {
   bool valid = false;
-  std::string reason;  // the decoder's words and the library's error code
+  int code = 0;        // the library's error code
+  std::string words;   // the decoder's: for a method it cannot decode, the method
+  std::string reason;  // both, as the command line shows them
 };
 
 CheckResult CheckFully(TArchiveFile& archive) {
   CheckResult result;
   result.valid = (archive.CheckArchive(kCheckMode) & 0x7FFF) != 0;
-  std::string words;
-  if (const int code = result.valid ? 0 : archive.LastError(words); code != 0) {
+  result.code = result.valid ? 0 : archive.LastError(result.words);
+  if (result.code != 0) {
     char hex[16];
-    std::snprintf(hex, sizeof hex, "0x%04X", static_cast<unsigned>(code));
-    result.reason = words + "、エラーコード " + hex;
+    std::snprintf(hex, sizeof hex, "0x%04X", static_cast<unsigned>(result.code));
+    result.reason = result.words + "、エラーコード " + hex;
   }
   return result;
 }
@@ -241,7 +243,12 @@ class Import {
   // An archive the full check refused, with the library's reason.
   ImportOutcome RefuseArchive(const std::string& archive, const CheckResult& check) {
     StopIfInterrupted();
-    ui_.FileMessageWithReason(archive, texts::kNotAnArchive, check.reason);
+    const bool unsupported =
+        check.code == UNLHA_ERROR_METHOD || check.code == UNLHA_ERROR_UNKNOWN_TYPE;
+    ui_.FileMessageWithReason(
+        archive,
+        unsupported ? texts::UnsupportedMethod(check.words) : std::string(texts::kNotAnArchive),
+        check.reason);
     return ImportOutcome::Refused;
   }
 

@@ -2,6 +2,8 @@
 // The texts the import shows: dialog titles, its filter and its messages
 // (UTF-8).
 
+#include <string>
+
 namespace tamikaze::import_texts {
 
 inline constexpr const char* kNoTamikaze =
@@ -22,6 +24,10 @@ inline constexpr const char* kRaceFolderExists3 =
 inline constexpr const char* kNotAnArchive =
     "このファイルは、圧縮ファイルではないようです。もしくは、ファイルが壊れている可能性があります"
     "。";
+// An archive whose method (or header level) the LHA library cannot decode.
+inline std::string UnsupportedMethod(const std::string& method) {
+  return "この圧縮形式（" + method + "）には対応していません。";
+}
 inline constexpr const char* kKd3 =
     "選択された圧縮ファイルは、競馬道「第３次データフォーマット(KD3)」ファイルです。"
     "TamikazeNetDataは、競馬道「旧データフォーマット(KD2)」ファイルに対応しています。"

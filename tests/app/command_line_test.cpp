@@ -172,7 +172,7 @@ TEST_F(CommandLineTest, MissingAndSpecialFilesAreNamedAndSummariesStaySplittable
                        ": フォルダです。ファイルを指定して下さい。\n" + fifo +
                        ": 通常のファイルではありません。\n" + odd + ": " +
                        import_texts::kNotAnArchive +
-                       "（理由: Unrecognized archive format、エラーコード 0x8019）\n");
+                       "（理由: no LHA header found、エラーコード 0x8019）\n");
   const std::string escaped = (scratch_.Path() / "tab\\there\\nnewline\\\\back.lzh").string();
   EXPECT_EQ(r.out, Line(missing, 0, 0, 0, "") + Line(folder, 0, 0, 0, "") +
                        Line(fifo, 0, 0, 0, "") + Line(escaped, 0, 0, 0, ""));

@@ -80,6 +80,9 @@ TEST_F(ImportDriverTest, RefusesWithItsMessageAndWritesNothing) {
       {zip, texts::kNotAnArchive},
       {damaged, texts::kNotAnArchive},
       {damagedKd3, texts::kNotAnArchive},
+      // Members of a method the library cannot decode: the method is named.
+      {scratch_.Archive("lh9.lzh", {{"JRACDEN1.DAT", "x", 0, "-lh9-"}, {"JRACUMAJ.DAT", ""}}),
+       texts::UnsupportedMethod("-lh9-")},
       {scratch_.Archive("one.lzh", {{"JRACDEN1.DAT", "x"}}), texts::kNotRecognised},
       {scratch_.Archive("kd3.lzh",
                         {{"JRACDEN1.DAT", "x"}, {"JRACUMAJ.DAT", ""}, {"KOL_DEN1.KD3", ""}}),
