@@ -10,7 +10,7 @@
 # written to build-fuzz/findings/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh --fuzz
 generator=()
 command -v ninja >/dev/null && generator=(-G Ninja)
 if [ ! -f build-fuzz/CMakeCache.txt ]; then

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs every build, test and run dependency from Debian's packages.
-# Idempotent: packages already present are left alone.
+# Idempotent: packages already present are left alone. With --fuzz, also
+# clang and its libFuzzer runtime (scripts/fuzz.sh).
 set -euo pipefail
 
 PACKAGES=(
@@ -15,6 +16,7 @@ PACKAGES=(
   man-db groff-base bash-completion
   dpkg-dev file lintian
 )
+if [ "${1:-}" = "--fuzz" ]; then PACKAGES+=(clang libclang-rt-14-dev); fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do
