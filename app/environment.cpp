@@ -36,6 +36,7 @@ Environment Environment::FromProcess() {
   env.home = HomeFolder();
   env.xdgConfigHome = EnvOrEmpty("XDG_CONFIG_HOME");
   env.xdgCacheHome = EnvOrEmpty("XDG_CACHE_HOME");
+  env.xdgDataHome = EnvOrEmpty("XDG_DATA_HOME");
   env.winePrefix = EnvOrEmpty("WINEPREFIX");
   env.exeDir = ExecutableFolder();
   return env;

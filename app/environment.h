@@ -11,6 +11,7 @@ struct Environment {
   std::string home;           // $HOME
   std::string xdgConfigHome;  // $XDG_CONFIG_HOME, "" when unset
   std::string xdgCacheHome;   // $XDG_CACHE_HOME, "" when unset
+  std::string xdgDataHome;    // $XDG_DATA_HOME, "" when unset
   std::string winePrefix;     // $WINEPREFIX, "" when unset
   std::string exeDir;         // folder of the running executable, no trailing "/"
   int screenWidth = 1920;     // primary screen, pixels

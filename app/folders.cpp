@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "app/file_checks.h"
+#include "app/wine_prefixes.h"
 
 namespace tamikaze {
 namespace fs = std::filesystem;
@@ -69,6 +70,7 @@ std::string SettingsFilePath(const Environment& env) {
 }
 
 std::string DefaultTamikazeDir(const Environment& env) {
+  if (std::string installed = InstalledTamikazeDir(env); !installed.empty()) return installed;
   const std::string root = DriveRoot(env);
   return FolderExists(root + "Program Files (x86)") ? root + "Program Files (x86)/Tamikaze"
                                                     : root + "Program Files/Tamikaze";

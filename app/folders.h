@@ -27,9 +27,10 @@ std::string SettingsFilePath(const Environment& env);
 // home folder; always with a trailing "/".
 std::string DriveRoot(const Environment& env);
 
-// The Tamikaze folder of a first start and of "標準": "Program Files
-// (x86)/Tamikaze" under the drive root when "Program Files (x86)" exists
-// there, else "Program Files/Tamikaze".
+// The Tamikaze folder of a first start and of "標準": where Tamikaze.exe is
+// installed in one of the user's Wine prefixes (InstalledTamikazeDir);
+// otherwise "Program Files (x86)/Tamikaze" under the drive root when
+// "Program Files (x86)" exists there, else "Program Files/Tamikaze".
 std::string DefaultTamikazeDir(const Environment& env);
 
 // `folder` + "/" + `name`, without doubling a "/" that `folder` ends with.

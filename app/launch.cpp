@@ -1,15 +1,20 @@
 #include "app/launch.h"
 
 #include <fcntl.h>
+#include <locale.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 #include <system_error>
 
 #include "app/folders.h"
+#include "app/wine_prefixes.h"
+
+extern char** environ;
 
 namespace tamikaze {
 namespace fs = std::filesystem;
@@ -23,12 +28,13 @@ bool IsExecutableFile(const std::string& path) {
 
 // In the grandchild: enter the folder and run the program; on failure report
 // errno through `reportFd` (closed on a successful exec).
-[[noreturn]] void ExecInFolder(char* const argv[], const char* workDir, int reportFd) {
+[[noreturn]] void ExecInFolder(char* const argv[], char* const envp[], const char* workDir,
+                               int reportFd) {
   int error = 0;
   if (chdir(workDir) != 0) {
     error = errno;
   } else {
-    execv(argv[0], argv);
+    execve(argv[0], argv, envp);
     error = errno;
   }
   ssize_t written = write(reportFd, &error, sizeof error);
@@ -36,7 +42,38 @@ bool IsExecutableFile(const std::string& path) {
   _exit(127);
 }
 
+// The C strings of `strings`, ended by a null pointer, for exec.
+std::vector<char*> NullTerminated(const std::vector<std::string>& strings) {
+  std::vector<char*> pointers;
+  for (const auto& s : strings) pointers.push_back(const_cast<char*>(s.c_str()));
+  pointers.push_back(nullptr);
+  return pointers;
+}
+
+bool IsVariable(const std::string& entry, const std::string& name) {
+  return entry.size() > name.size() && entry.compare(0, name.size(), name) == 0 &&
+         entry[name.size()] == '=';
+}
+
 }  // namespace
+
+LaunchContext LaunchContext::FromProcess() {
+  LaunchContext context;
+  if (const char* path = std::getenv("PATH")) context.pathEnv = path;
+  for (char** entry = environ; entry != nullptr && *entry != nullptr; ++entry) {
+    context.environment.emplace_back(*entry);
+  }
+  context.japaneseLocale = InstalledJapaneseUtf8Locale();
+  return context;
+}
+
+std::string InstalledJapaneseUtf8Locale() {
+  const char* name = "ja_JP.UTF-8";
+  const locale_t locale = newlocale(LC_ALL_MASK, name, static_cast<locale_t>(0));
+  if (locale == static_cast<locale_t>(0)) return "";
+  freelocale(locale);
+  return name;
+}
 
 std::string FindOnPath(const std::string& name, const std::string& pathEnv) {
   std::istringstream folders(pathEnv);
@@ -57,13 +94,30 @@ std::vector<std::string> TamikazeCommand(const std::string& exePath, const std::
   return {};
 }
 
-bool StartDetached(const std::vector<std::string>& argv, const std::string& workDir) {
+std::vector<std::string> TamikazeEnvironment(const std::vector<std::string>& base,
+                                             const std::string& prefix,
+                                             const std::string& japaneseLocale) {
+  std::vector<std::string> names;
+  if (!prefix.empty()) names.push_back("WINEPREFIX");
+  if (!japaneseLocale.empty()) names.insert(names.end(), {"LANG", "LC_ALL"});
+  std::vector<std::string> environment;
+  for (const std::string& entry : base) {
+    bool replaced = false;
+    for (const std::string& name : names) replaced = replaced || IsVariable(entry, name);
+    if (!replaced) environment.push_back(entry);
+  }
+  if (!prefix.empty()) environment.push_back("WINEPREFIX=" + prefix);
+  if (!japaneseLocale.empty()) environment.push_back("LANG=" + japaneseLocale);
+  return environment;
+}
+
+bool StartDetached(const std::vector<std::string>& argv, const std::string& workDir,
+                   const std::vector<std::string>& environment) {
   if (argv.empty()) return false;
   // Everything the child needs is prepared before fork: after it, only
   // async-signal-safe calls are made.
-  std::vector<char*> args;
-  for (const auto& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
-  args.push_back(nullptr);
+  std::vector<char*> args = NullTerminated(argv);
+  std::vector<char*> envp = NullTerminated(environment);
 
   int report[2];
   if (pipe2(report, O_CLOEXEC) != 0) return false;
@@ -79,7 +133,7 @@ bool StartDetached(const std::vector<std::string>& argv, const std::string& work
     close(report[0]);
     setsid();
     const pid_t grandchild = fork();
-    if (grandchild == 0) ExecInFolder(args.data(), workDir.c_str(), report[1]);
+    if (grandchild == 0) ExecInFolder(args.data(), envp.data(), workDir.c_str(), report[1]);
     _exit(grandchild < 0 ? 1 : 0);
   }
   close(report[1]);
@@ -95,13 +149,17 @@ bool StartDetached(const std::vector<std::string>& argv, const std::string& work
   return forked && got == 0;
 }
 
-LaunchOutcome LaunchTamikaze(const std::string& tamikazeDir, const std::string& pathEnv) {
+LaunchOutcome LaunchTamikaze(const std::string& tamikazeDir, const LaunchContext& context) {
   std::error_code ec;
   const std::string exePath =
       fs::absolute(fs::u8path(JoinFolder(tamikazeDir, "Tamikaze.exe")), ec).u8string();
   if (!fs::is_regular_file(fs::u8path(exePath), ec)) return LaunchOutcome::Missing;
-  const auto command = TamikazeCommand(exePath, pathEnv);
-  if (command.empty() || !StartDetached(command, tamikazeDir)) return LaunchOutcome::CannotStart;
+  const auto command = TamikazeCommand(exePath, context.pathEnv);
+  const auto environment =
+      TamikazeEnvironment(context.environment, WinePrefixOf(tamikazeDir), context.japaneseLocale);
+  if (command.empty() || !StartDetached(command, tamikazeDir, environment)) {
+    return LaunchOutcome::CannotStart;
+  }
   return LaunchOutcome::Started;
 }
 

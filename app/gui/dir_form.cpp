@@ -1,19 +1,26 @@
 #include "app/gui/dir_form.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QStorageInfo>
 #include <QTreeView>
+#include <algorithm>
 
 #include "app/gui/form_style.h"
+#include "app/wine_prefixes.h"
 
 namespace tamikaze {
 
 namespace {
+
+constexpr int kDesignedWidth = 325;
+constexpr int kDesignedHeight = 262;
 
 // Lists stay black on white inside the green form.
 void PaintPlain(QWidget& widget) {
@@ -26,8 +33,8 @@ void PaintPlain(QWidget& widget) {
 
 }  // namespace
 
-QStringList DriveRoots() {
-  QStringList roots{QStringLiteral("/"), QDir::homePath()};
+QList<DriveEntry> DriveList(const Environment& env) {
+  QStringList roots{QStringLiteral("/"), QString::fromStdString(env.home)};
   for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
     // Device-backed volumes only: /proc, tmpfs, overlays and the like are not
     // places where data is kept.
@@ -35,43 +42,52 @@ QStringList DriveRoots() {
     if (!volume.device().startsWith("/dev/")) continue;
     if (!roots.contains(volume.rootPath())) roots.push_back(volume.rootPath());
   }
-  return roots;
+  QList<DriveEntry> drives;
+  for (const QString& root : roots) drives.push_back({root, root});
+  for (const std::string& prefix : WinePrefixes(env)) {
+    drives.push_back({QString::fromStdString(WineDriveLabel(prefix, env.home)),
+                      QString::fromStdString(prefix + "/drive_c")});
+  }
+  return drives;
 }
 
-QString DriveOf(const QStringList& roots, const QString& folder) {
-  QString best;
-  for (const QString& root : roots) {
+int DriveOf(const QList<DriveEntry>& drives, const QString& folder) {
+  int best = -1;
+  for (int i = 0; i < drives.size(); ++i) {
+    const QString& root = drives[i].root;
     const QString prefix = root.endsWith('/') ? root : root + '/';
     const bool holds = folder == root || folder.startsWith(prefix);
-    if (holds && root.size() > best.size()) best = root;
+    if (holds && (best < 0 || root.size() > drives[best].root.size())) best = i;
   }
   return best;
 }
 
-TDirForm::TDirForm(QWidget* mainWindow)
+TDirForm::TDirForm(QWidget* mainWindow, QList<DriveEntry> drives)
     : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowCloseButtonHint),
       mainWindow_(mainWindow),
-      roots_(DriveRoots()) {
+      drives_(std::move(drives)) {
   setObjectName(QStringLiteral("DirForm"));
   setFont(FormFont(15));
   PaintForm(*this);
 
   DirLbl = new QLabel(this);
   DirLbl->setObjectName(QStringLiteral("DirLbl"));
-  DirLbl->setGeometry(8, 6, 309, 20);
 
   DriveBox = new QComboBox(this);
   DriveBox->setObjectName(QStringLiteral("DriveBox"));
-  DriveBox->setGeometry(8, 30, 309, 24);
-  DriveBox->addItems(roots_);
+  QStringList labels;
+  for (const DriveEntry& drive : drives_) labels.push_back(drive.label);
+  DriveBox->addItems(labels);
+  // The open list is as wide as its longest name, however narrow the box.
+  DriveBox->view()->setMinimumWidth(WidestText(DriveBox->font(), labels) + 32);
   PaintPlain(*DriveBox);
 
+  // Hidden folders too: ~/.wine and ~/.local/share hold the Wine prefixes.
   model_ = new QFileSystemModel(this);
-  model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+  model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden);
   DirLst = new QTreeView(this);
   DirLst->setObjectName(QStringLiteral("DirLst"));
-  DirLst->setGeometry(8, 60, 309, 158);
   DirLst->setModel(model_);
   DirLst->setHeaderHidden(true);
   for (int column = 1; column < model_->columnCount(); ++column) DirLst->hideColumn(column);
@@ -79,34 +95,43 @@ TDirForm::TDirForm(QWidget* mainWindow)
 
   KanryouBtn = new QPushButton(QStringLiteral("完了"), this);
   KanryouBtn->setObjectName(QStringLiteral("KanryouBtn"));
-  KanryouBtn->setGeometry(150, 226, 80, 28);
   ModoruBtn = new QPushButton(QStringLiteral("戻る"), this);
   ModoruBtn->setObjectName(QStringLiteral("ModoruBtn"));
-  ModoruBtn->setGeometry(237, 226, 80, 28);
 
   connect(DriveBox, qOverload<int>(&QComboBox::activated), this, &TDirForm::DriveBoxChange);
   connect(DirLst->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex& current, const QModelIndex&) { DirLstChange(current); });
   connect(KanryouBtn, &QPushButton::clicked, this, &TDirForm::KanryouBtnClick);
   connect(ModoruBtn, &QPushButton::clicked, this, &TDirForm::ModoruBtnClick);
-  FixClientSize(*this, 325, 262);
+  LayOut();
   RepaintWhenActive(*this);
   SetDirectory(QStringLiteral("/"));
 }
 
-void TDirForm::ShowDrive(const QString& root) {
-  const int index = roots_.indexOf(root);
-  if (index >= 0) DriveBox->setCurrentIndex(index);
-  DirLst->setRootIndex(model_->setRootPath(root));
+// The designed layout at its designed width, or stretched sideways to the
+// width the caption needs.
+void TDirForm::LayOut() {
+  const int width = std::max(kDesignedWidth, CaptionWidth(windowTitle()));
+  DirLbl->setGeometry(8, 6, width - 16, 20);
+  DriveBox->setGeometry(8, 30, width - 16, 24);
+  DirLst->setGeometry(8, 60, width - 16, 158);
+  KanryouBtn->setGeometry(width - 175, 226, 80, 28);
+  ModoruBtn->setGeometry(width - 88, 226, 80, 28);
+  FixClientSize(*this, width, kDesignedHeight);
+  ShowDirectory(directory_);
+}
+
+void TDirForm::ShowDrive(int index) {
+  if (index < 0) return;
+  DriveBox->setCurrentIndex(index);
+  DirLst->setRootIndex(model_->setRootPath(drives_[index].root));
 }
 
 void TDirForm::SetDirectory(const QString& folder) {
   const QString path = QDir::cleanPath(folder);
-  QString root = DriveOf(roots_, path);
-  if (root.isEmpty()) root = QStringLiteral("/");
-  ShowDrive(root);
-  directory_ = path;
-  DirLbl->setText(path);
+  const int drive = DriveOf(drives_, path);
+  ShowDrive(drive >= 0 ? drive : DriveOf(drives_, QStringLiteral("/")));
+  ShowDirectory(path);
   const QModelIndex index = model_->index(path);
   if (index.isValid()) {
     DirLst->setCurrentIndex(index);
@@ -114,14 +139,20 @@ void TDirForm::SetDirectory(const QString& folder) {
   }
 }
 
+// The label shows the folder whole, or with its middle left out when it is
+// too long; the whole path is its tool tip.
+void TDirForm::ShowDirectory(const QString& folder) {
+  directory_ = folder;
+  DirLbl->setText(DirLbl->fontMetrics().elidedText(folder, Qt::ElideMiddle, DirLbl->width()));
+  DirLbl->setToolTip(folder);
+}
+
 void TDirForm::DriveBoxChange(int index) {
-  if (index >= 0 && index < roots_.size()) SetDirectory(roots_[index]);
+  if (index >= 0 && index < drives_.size()) SetDirectory(drives_[index].root);
 }
 
 void TDirForm::DirLstChange(const QModelIndex& current) {
-  if (!current.isValid()) return;
-  directory_ = model_->filePath(current);
-  DirLbl->setText(directory_);
+  if (current.isValid()) ShowDirectory(model_->filePath(current));
 }
 
 void TDirForm::KanryouBtnClick() {
@@ -134,6 +165,11 @@ void TDirForm::ModoruBtnClick() {
 void TDirForm::showEvent(QShowEvent* e) {
   if (mainWindow_ != nullptr) PutOnMainWindowCorner(*this, *mainWindow_);
   QDialog::showEvent(e);
+}
+
+void TDirForm::changeEvent(QEvent* e) {
+  if (e->type() == QEvent::WindowTitleChange) LayOut();
+  QDialog::changeEvent(e);
 }
 
 }  // namespace tamikaze

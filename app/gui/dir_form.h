@@ -1,10 +1,15 @@
 #pragma once
-// TDirForm: the folder chooser. A drive list of this machine's roots and
-// mounted volumes, a folder tree of the chosen drive, "完了" and "戻る". It
-// puts its top-left corner on the main window's top-left corner.
+// TDirForm: the folder chooser. A drive list of this machine's volumes and of
+// the user's Wine prefixes, a folder tree of the chosen drive that shows
+// hidden folders too (Wine prefixes live in them), "完了" and "戻る". It puts
+// its top-left corner on the main window's top-left corner, and grows wider
+// than its designed 325 pixels when its caption needs it.
 
 #include <QDialog>
-#include <QStringList>
+#include <QList>
+#include <QString>
+
+#include "app/environment.h"
 
 class QComboBox;
 class QFileSystemModel;
@@ -15,19 +20,25 @@ class QTreeView;
 
 namespace tamikaze {
 
-// The "drives" of this machine: "/", the home folder, and every mounted volume
-// backed by a device, each once.
-QStringList DriveRoots();
+struct DriveEntry {
+  QString label;  // what the drive list shows
+  QString root;   // the folder the tree starts at
+};
 
-// The entry of `roots` under which `folder` lies, the longest one winning;
-// "" when none holds it.
-QString DriveOf(const QStringList& roots, const QString& folder);
+// The drives of the user of `env`: "/", the home folder and every mounted
+// volume backed by a device, each named by its path; then each Wine prefix's
+// C: drive, named like a Windows drive with its prefix ("C: ~/.wine").
+QList<DriveEntry> DriveList(const Environment& env);
+
+// The index of the entry of `drives` under which `folder` lies, the longest
+// root winning; -1 when none holds it.
+int DriveOf(const QList<DriveEntry>& drives, const QString& folder);
 
 class TDirForm : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TDirForm(QWidget* mainWindow);
+  TDirForm(QWidget* mainWindow, QList<DriveEntry> drives);
 
   // The folder shown selected in DirLst; the result after "完了".
   void SetDirectory(const QString& folder);
@@ -41,17 +52,20 @@ class TDirForm : public QDialog {
 
  protected:
   void showEvent(QShowEvent* e) override;
+  void changeEvent(QEvent* e) override;
 
  private:
   void DriveBoxChange(int index);
   void DirLstChange(const QModelIndex& current);
   void KanryouBtnClick();
   void ModoruBtnClick();
-  void ShowDrive(const QString& root);
+  void ShowDrive(int index);
+  void ShowDirectory(const QString& folder);
+  void LayOut();
 
   QWidget* mainWindow_;
   QFileSystemModel* model_ = nullptr;
-  QStringList roots_;
+  QList<DriveEntry> drives_;
   QString directory_;
 };
 

@@ -1,10 +1,13 @@
 #include "app/gui/form_style.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QObject>
 #include <QPalette>
 #include <QStringList>
 #include <QWidget>
+#include <algorithm>
 
 namespace tamikaze {
 
@@ -25,6 +28,22 @@ void PaintForm(QWidget& widget) {
   palette.setColor(QPalette::Text, Qt::white);
   widget.setPalette(palette);
   widget.setAutoFillBackground(true);
+}
+
+int WidestText(const QFont& font, const QStringList& texts) {
+  const QFontMetrics metrics(font);
+  int widest = 0;
+  for (const QString& text : texts) widest = std::max(widest, metrics.horizontalAdvance(text));
+  return widest;
+}
+
+int CaptionWidth(const QString& caption) {
+  // An icon, a close button and the margins around them.
+  constexpr int kTitleBarControls = 96;
+  QFont desktop = QApplication::font();
+  desktop.setBold(true);
+  return std::max(WidestText(desktop, {caption}), WidestText(FormFont(15, true), {caption})) +
+         kTitleBarControls;
 }
 
 void FixClientSize(QWidget& window, int width, int height) {

@@ -8,6 +8,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <QStringList>
 
 class QWidget;
 
@@ -22,6 +23,14 @@ QFont FormFont(int pixelSize, bool bold = false);
 // Green background with white text (labels); read-only fields olive with
 // white text; buttons keep the desktop's look.
 void PaintForm(QWidget& widget);
+
+// The advance of the widest of `texts` in `font`, in pixels.
+int WidestText(const QFont& font, const QStringList& texts);
+
+// The width a window needs for its caption to show whole in the title bar:
+// the caption in a bold face of the form's or the desktop's size, whichever
+// is larger, beside the title bar's icon and buttons.
+int CaptionWidth(const QString& caption);
 
 // Fixes a top-level window to the client size `width` x `height`.
 void FixClientSize(QWidget& window, int width, int height);

@@ -8,12 +8,13 @@
 
 namespace tamikaze {
 
-GuiFolderUi::GuiFolderUi(QWidget* mainWindow, std::function<void()> showFolders)
-    : mainWindow_(mainWindow), showFolders_(std::move(showFolders)) {}
+GuiFolderUi::GuiFolderUi(QWidget* mainWindow, const Environment& env,
+                         std::function<void()> showFolders)
+    : mainWindow_(mainWindow), env_(env), showFolders_(std::move(showFolders)) {}
 
 std::optional<std::string> GuiFolderUi::ChooseFolder(const std::string& caption,
                                                      const std::string& startFolder) {
-  TDirForm form(mainWindow_);
+  TDirForm form(mainWindow_, DriveList(env_));
   form.setWindowTitle(QString::fromStdString(caption));
   form.SetDirectory(QString::fromStdString(startFolder));
   if (form.exec() != QDialog::Accepted) return std::nullopt;

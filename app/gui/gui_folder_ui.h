@@ -12,8 +12,9 @@ namespace tamikaze {
 
 class GuiFolderUi : public FolderUi {
  public:
-  // `showFolders` puts the folders of Main into the three fields.
-  GuiFolderUi(QWidget* mainWindow, std::function<void()> showFolders);
+  // `showFolders` puts the folders of Main into the three fields; the
+  // chooser's drives are those of the user of `env`.
+  GuiFolderUi(QWidget* mainWindow, const Environment& env, std::function<void()> showFolders);
 
   std::optional<std::string> ChooseFolder(const std::string& caption,
                                           const std::string& startFolder) override;
@@ -24,6 +25,7 @@ class GuiFolderUi : public FolderUi {
 
  private:
   QWidget* mainWindow_;
+  const Environment& env_;
   std::function<void()> showFolders_;
 };
 

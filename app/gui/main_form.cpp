@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
-#include <cstdlib>
 
 #include "app/activation.h"
 #include "app/desktop_arguments.h"
@@ -67,10 +66,10 @@ TMainForm::TMainForm(Main& main, Environment env)
                                Qt::WindowCloseButtonHint),
       main_(main),
       env_(std::move(env)),
+      launch_(LaunchContext::FromProcess()),
       openDocument_([](const std::string& path) {
         QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
       }) {
-  if (const char* path = std::getenv("PATH")) pathEnv_ = path;
   setObjectName(QStringLiteral("MainForm"));
   setWindowTitle(QStringLiteral("TamikazeNetData"));
   setFont(FormFont(15));

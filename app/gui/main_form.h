@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/environment.h"
+#include "app/launch.h"
 #include "app/main_state.h"
 
 class QAction;
@@ -34,8 +35,9 @@ class TMainForm : public QMainWindow {
   // Opens a document with the desktop's program for it (the read-me);
   // QDesktopServices by default.
   void SetDocumentOpener(std::function<void(const std::string&)> opener);
-  // Where the program's own environment variable PATH is read for `wine`.
-  void SetSearchPath(std::string pathEnv) { pathEnv_ = std::move(pathEnv); }
+  // What the launch of Tamikaze takes from the process (PATH for `wine`, the
+  // environment, the Japanese locale); the process's own by default.
+  void SetLaunchContext(LaunchContext context) { launch_ = std::move(context); }
 
   TTextForm& TextForm() { return *textForm_; }
   TArchiveFile* Archive() { return archive_.get(); }
@@ -94,7 +96,7 @@ class TMainForm : public QMainWindow {
 
   Main& main_;
   Environment env_;
-  std::string pathEnv_;
+  LaunchContext launch_;
   std::function<void(const std::string&)> openDocument_;
   std::unique_ptr<TArchiveFile> archive_;
   std::unique_ptr<TTextForm> textForm_;

@@ -71,7 +71,7 @@ void TMainForm::OpenDocument(const std::string& given) {
 }
 
 void TMainForm::TamikazeBtnClick() {
-  switch (LaunchTamikaze(main_.TamikazeDir, pathEnv_)) {
+  switch (LaunchTamikaze(main_.TamikazeDir, launch_)) {
     case LaunchOutcome::Started:
       close();
       break;
@@ -94,7 +94,7 @@ void TMainForm::Exit2Click() {
 // A folder that cannot be created is said in a box; what changed before stays.
 template <typename Command>
 void TMainForm::RunFolderCommand(Command command) {
-  GuiFolderUi ui(this, [this] { ShowFolders(); });
+  GuiFolderUi ui(this, env_, [this] { ShowFolders(); });
   try {
     command(ui);
   } catch (const std::exception& error) {

@@ -97,6 +97,19 @@ TEST_F(StartUpTest, FirstStartOnTheWineDrive) {
             std::string::npos);
 }
 
+// Tamikaze installed in a prefix of winetricks' is found though ~/.wine
+// exists, and its race-file folder made.
+TEST_F(StartUpTest, FirstStartFindsTamikazeInAnyWinePrefix) {
+  scratch_.Folder("home/.wine/drive_c/Program Files (x86)");
+  const fs::path tamikaze =
+      scratch_.Folder("home/.local/share/wineprefixes/keiba/drive_c/Program Files (x86)/Tamikaze");
+  testing::WriteBytes(tamikaze / "Tamikaze.exe", "");
+  StartUp(main_, env_);
+  EXPECT_EQ(main_.TamikazeDir, tamikaze.string());
+  EXPECT_EQ(main_.OutputDir, tamikaze.string() + "/RaceFile");
+  EXPECT_TRUE(fs::is_directory(main_.OutputDir));
+}
+
 TEST_F(StartUpTest, SavedSettingsAreClampedAndRemovedFoldersFallBack) {
   const fs::path read = scratch_.Folder("archives");
   const fs::path desktop = scratch_.Folder("home/Desktop");

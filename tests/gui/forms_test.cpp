@@ -25,7 +25,7 @@ TEST(FormsTest, CaptionsSizesAndComponents) {
   TPrintForm print(NumberedLines(), 5, nullptr);
   TWaitForm wait(nullptr);
   TKakuninForm kakunin("a", "b", nullptr);
-  TDirForm dir(nullptr);
+  TDirForm dir(nullptr, DriveList(Environment{}));
   TTextForm text(nullptr);
   struct Case {
     QWidget* form;

@@ -38,7 +38,8 @@ class MainFormTest : public ::testing::Test {
   // opens the path of the step ("" goes back), a message box is accepted,
   // any other window gets a click on the button named by the step. Logs in
   // `seen` what each showed ("title @ start folder" for the dialogs) and a
-  // message shown under the wait cursor; keeps each frame in `frames`.
+  // message shown under the wait cursor; keeps each frame in `frames` and a
+  // chooser's drive list in `drives`.
   void AnswerModals(QStringList steps) {
     auto* timer = new QTimer(&form);  // gone with the window if never needed
     timer->setInterval(10);
@@ -56,7 +57,12 @@ class MainFormTest : public ::testing::Test {
         seen << modal->windowTitle() + " @ " +
                     (chooser ? chooser->Directory() : file->directory().absolutePath());
         if (step.isEmpty()) return static_cast<QDialog*>(modal)->reject();
-        if (chooser) chooser->SetDirectory(step);
+        if (chooser) {
+          for (int i = 0; i < chooser->DriveBox->count(); ++i) {
+            drives << chooser->DriveBox->itemText(i);
+          }
+          chooser->SetDirectory(step);
+        }
         if (file) file->findChild<QLineEdit*>("fileNameEdit")->setText(step);
         return static_cast<QDialog*>(modal)->accept();
       }
@@ -133,6 +139,7 @@ class MainFormTest : public ::testing::Test {
   Main main;
   std::vector<std::string> opened;
   QStringList seen;
+  QStringList drives;  // the drive list of the last chooser
   QList<QRect> frames;
   TMainForm form{main, env};
 };
@@ -265,6 +272,40 @@ TEST_F(MainFormTest, LaunchRefusedWhenTamikazeExeIsMissing) {
   EXPECT_EQ(SavedPosition(), QPoint(0, 0));  // the first start's, still
   form.ShuryouBtnClick();
   EXPECT_EQ(SavedPosition(), form.frameGeometry().topLeft());
+}
+
+// Tamikaze installed in a prefix of winetricks' (not ~/.wine): a new user's
+// first start finds it, the chooser offers that prefix's C: drive, and the
+// launch runs Wine in that prefix, in Japanese, and closes the window.
+TEST_F(MainFormTest, TamikazeInAWinePrefixIsFoundChosenAndLaunchedThere) {
+  const std::string prefix = env.home + "/.local/share/wineprefixes/keiba";
+  const std::string tamikaze = prefix + "/drive_c/Program Files (x86)/Tamikaze";
+  scratch.File(
+      "home/.local/share/wineprefixes/keiba/drive_c/Program Files (x86)/Tamikaze/"
+      "Tamikaze.exe");
+  Environment newUser = env;
+  newUser.xdgConfigHome = scratch.Path() / "new-user-config";
+  Main newMain;
+  TMainForm newForm(newMain, newUser);
+  EXPECT_EQ(newForm.findChild<QLineEdit*>("TamikazeEdit")->text().toStdString(), tamikaze);
+
+  // In this window, whose first start found nothing: chosen in the chooser.
+  AnswerModals({QString::fromStdString(tamikaze), "IieBtn"});
+  form.TamikazeHenkouBtnClick();
+  EXPECT_TRUE(drives.contains("C: ~/.local/share/wineprefixes/keiba"))
+      << drives.join(", ").toStdString();
+  EXPECT_EQ(main.TamikazeDir, tamikaze);
+
+  const fs::path log = scratch.Path() / "wine.log";
+  const std::string recorder = "#!/bin/sh\necho \"$WINEPREFIX $LANG $*\" > '" + log.string() +
+                               ".tmp'; mv '" + log.string() + ".tmp' '" + log.string() + "'\n";
+  fs::permissions(scratch.File("bin/wine", recorder), fs::perms::owner_all);
+  form.SetLaunchContext({scratch.Path() / "bin", {"PATH=/usr/bin:/bin", "LANG=C"}, "ja_JP.UTF-8"});
+  form.show();
+  form.TamikazeBtnClick();
+  EXPECT_FALSE(form.isVisible());
+  ASSERT_TRUE(QTest::qWaitFor([&log] { return fs::exists(log); }, 5000));
+  EXPECT_EQ(testing::ReadBytes(log), prefix + " ja_JP.UTF-8 " + tamikaze + "/Tamikaze.exe\n");
 }
 
 // Without the library: the notice, the read-me, and the window closes with
