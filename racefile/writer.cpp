@@ -47,6 +47,18 @@ std::string SlotName(const std::string& base, int slot) {
   return base + (slot == 1 ? "" : std::to_string(slot)) + ".uma";
 }
 
+// Fills the newly created `fd` at `path`. A file that cannot be written whole
+// is removed again, since a cut-off race file would be read as a race with
+// fewer runners; the message names it as `shown`.
+void FillNewFile(int fd, const fs::path& path, const fs::path& shown, const RaceLines& lines) {
+  const bool written = WriteAll(fd, JoinLines(lines));
+  int error = written ? 0 : (errno != 0 ? errno : EIO);
+  if (::close(fd) != 0 && error == 0) error = errno;
+  if (error == 0) return;
+  ::unlink(path.c_str());
+  ThrowCannotWrite(shown, error);
+}
+
 }  // namespace
 
 std::string RaceFileDiskName(const std::string& raceFileName) {
@@ -77,18 +89,21 @@ fs::path RaceFolderWriter::Save(const RaceLines& lines, const std::string& raceF
   const fs::path shown = shownFolder_ / SlotName(base, slot);
   if (fd < 0) ThrowCannotWrite(shown, errno);
   ++slot;
-  const bool written = WriteAll(fd, JoinLines(lines));
-  int error = written ? 0 : (errno != 0 ? errno : EIO);
-  if (::close(fd) != 0 && error == 0) error = errno;
-  if (error == 0) return path;
-  // A cut-off race file would be read as a race with fewer runners: drop it.
-  ::unlink(path.c_str());
-  ThrowCannotWrite(shown, error);
+  FillNewFile(fd, path, shown, lines);
+  return path;
 }
 
 fs::path SaveNewRaceFile(const RaceLines& lines, const fs::path& raceFolder,
                          const std::string& raceFileName) {
   return RaceFolderWriter(raceFolder).Save(lines, raceFileName);
+}
+
+bool SaveRaceFileExclusive(const RaceLines& lines, const fs::path& path) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  if (fd < 0 && errno == EEXIST) return false;
+  if (fd < 0) ThrowCannotWrite(path, errno);
+  FillNewFile(fd, path, path, lines);
+  return true;
 }
 
 }  // namespace tamikaze

@@ -43,4 +43,9 @@ std::filesystem::path SaveNewRaceFile(const RaceLines& lines,
                                       const std::filesystem::path& raceFolder,
                                       const std::string& raceFileName);
 
+// Writes `lines` as the new file `path`, as a race folder's writer does, but
+// only under that name: false, with nothing written, when anything is there
+// already (a dangling link included).
+bool SaveRaceFileExclusive(const RaceLines& lines, const std::filesystem::path& path);
+
 }  // namespace tamikaze

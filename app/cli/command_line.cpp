@@ -9,24 +9,21 @@
 #include <vector>
 
 #include "app/activation.h"
+#include "app/cli/cli_checks.h"
 #include "app/cli/cli_import_ui.h"
 #include "app/cli/console.h"
 #include "app/cli/help.h"
 #include "app/cli/interruption.h"
+#include "app/cli/page_command.h"
 #include "app/data_types.h"
-#include "app/file_checks.h"
 #include "app/import_driver.h"
 #include "app/input_file.h"
 #include "app/main_state.h"
-#include "app/startup.h"
 #include "archive/archive_file.h"
 #include "archive/library_location.h"
-#include "text/system_error_text.h"
 
 namespace tamikaze {
 namespace {
-
-constexpr const char* kProgram = "tamikaze-netdata";
 
 struct ImportArguments {
   std::string outputDir;
@@ -34,12 +31,6 @@ struct ImportArguments {
   std::vector<std::string> archives;
   bool quiet = false;
 };
-
-// A wrong command line: what is wrong, and where the help is.
-int UsageError(std::ostream& err, const std::string& text, const std::string& command) {
-  err << kProgram << ": " << text << "\n詳しくは「" << command << " --help」をご覧下さい。\n";
-  return kExitUsage;
-}
 
 // CLI11's own errors in Japanese. The option an error is about leads
 // CLI11's text ("-o: 1 required TEXT missing").
@@ -167,30 +158,7 @@ int ImportOne(Main& main, TArchiveFile& archive, CliImportUi& ui, Console& conso
   return status;
 }
 
-// The output folder, checked once for the whole call.
-bool OutputFolderUsable(const std::string& folder, bool fromOption, Console& console) {
-  if (FolderExists(folder)) return true;
-  console.FileMessage(folder,
-                      std::string("レースファイルを展開する場所のフォルダが存在しません。") +
-                          (fromOption ? "-o で、存在するフォルダを指定して下さい。"
-                                      : "-o で指定するか、設定し直して下さい。"));
-  return false;
-}
-
-// Summary lines that could not be written fail the call, as coreutils do: a
-// message and a non-zero status.
-int WithOutputChecked(Console& console, int status) {
-  if (console.OutputError() == 0) return status;
-  console.Message("標準出力に書き込めません（" + SystemErrorText(console.OutputError()) + "）");
-  return std::max(status, static_cast<int>(kExitRefused));
-}
-
-int RunImports(const ImportArguments& args, bool outputGiven, const Environment& env,
-               Console& console) {
-  Main main;
-  StartUp(main, env, /*readOnly=*/true);
-  if (outputGiven) main.OutputDir = args.outputDir;
-  if (!OutputFolderUsable(main.OutputDir, outputGiven, console)) return kExitRefused;
+int RunImports(const ImportArguments& args, Main& main, Console& console) {
   const std::string libraryPath = ArchiverLibraryPath(main.AppDir);
   if (libraryPath.empty()) {
     for (const std::string& line : MissingLibraryNotice()) console.Message(line);
@@ -206,32 +174,16 @@ int RunImports(const ImportArguments& args, bool outputGiven, const Environment&
     ui.StartArchive(path, k, n);
     worst = std::max(worst, ImportOne(main, archive, ui, console, path));
   }
-  console.ClearProgress();
-  if (const int signal = CaughtInterruption()) {
-    console.Message(std::string("読込＆変換を中断しました（") + InterruptionName(signal) +
-                    "）。作りかけのレースフォルダは残していません。");
-    return 128 + signal;
-  }
-  return WithOutputChecked(console, worst);
+  return FinishCall(console, worst, "作りかけのレースフォルダは残していません。");
 }
 
-// `import` once its command line was read: the checks CLI11 cannot make,
-// then the imports.
+// `import` once its command line was read.
 int RunImportCommand(const CLI::App& import, const ImportArguments& args, const Environment& env,
                      std::ostream& out, std::ostream& err, bool errIsTerminal) {
-  const std::string command = std::string(kProgram) + " import";
-  const bool outputGiven = import.count("-o") > 0;
-  if (outputGiven && args.outputDir.empty()) {
-    return UsageError(err, "「-o」のフォルダが空です。", command);
-  }
-  if (args.archives.empty()) return UsageError(err, "圧縮ファイルを指定して下さい。", command);
-  Console console(out, err, errIsTerminal, args.quiet);
-  try {
-    return RunImports(args, outputGiven, env, console);
-  } catch (const std::exception& e) {
-    console.Message(e.what());
-    return kExitError;
-  }
+  return RunSubcommand(
+      {import, args.outputDir, args.archives.size(), "圧縮ファイルを指定して下さい。", args.quiet},
+      env, out, err, errIsTerminal,
+      [&args](Main& main, Console& console) { return RunImports(args, main, console); });
 }
 
 }  // namespace
@@ -239,8 +191,8 @@ int RunImportCommand(const CLI::App& import, const ImportArguments& args, const 
 int RunCommandLine(int argc, char** argv, const Environment& env, std::ostream& out,
                    std::ostream& err, bool errIsTerminal) {
   CLI::App app(
-      "TamikazeNetData（コマンドライン版）: JRA-VAN・競馬道OnLine の出馬表を、\n"
-      "Tamikaze のレースファイルに変換します。",
+      "TamikazeNetData（コマンドライン版）: JRA-VAN・競馬道OnLine の出馬表と、\n"
+      "保存した地方競馬の出馬表のページを、Tamikaze のレースファイルに変換します。",
       kProgram);
   app.formatter(std::make_shared<JapaneseHelpFormatter>());
   app.set_help_flag("-h,--help", "この説明を表示して終了します");
@@ -248,6 +200,8 @@ int RunCommandLine(int argc, char** argv, const Environment& env, std::ostream& 
   app.allow_extras();
   ImportArguments args;
   CLI::App* import = AddImportCommand(app, args);
+  PageArguments pageArgs;
+  const CLI::App* page = AddPageCommand(app, pageArgs);
   if (const auto unknown = UnknownSubcommand(app, argc, argv)) {
     return UsageError(err,
                       "「" + *unknown + "」というサブコマンドはありません（使えるのは " +
@@ -263,6 +217,7 @@ int RunCommandLine(int argc, char** argv, const Environment& env, std::ostream& 
   if (const auto extras = ExtraArgumentsText(app)) {
     return UsageError(err, *extras, CommandName(app));
   }
+  if (page->parsed()) return RunPageCommand(*page, pageArgs, env, out, err, errIsTerminal);
   if (!import->parsed()) return UsageError(err, "サブコマンドを指定して下さい。", kProgram);
   return RunImportCommand(*import, args, env, out, err, errIsTerminal);
 }

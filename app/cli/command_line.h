@@ -36,7 +36,8 @@ inline constexpr const char* kExitStatusNotes =
     "SIGINT（Ctrl+C）、SIGTERM、SIGHUP で中断したときは 128 + シグナルの番号で、\n"
     "作りかけのレースフォルダと作業フォルダは残しません。";
 
-// Runs `tamikaze-netdata import [-o DIR] [--second FILE] [-q] ARCHIVE.lzh...`:
+// Runs `tamikaze-netdata page [-o DIR] [-q] PAGE...` (app/cli/page_command.h)
+// or `tamikaze-netdata import [-o DIR] [--second FILE] [-q] ARCHIVE.lzh...`:
 // messages to `err`, one tab-separated summary line per archive to `out`
 // (archive path, DataType, RaceCount, race files written, race folder), and
 // a progress line on `err` when `errIsTerminal`.

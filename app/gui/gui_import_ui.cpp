@@ -24,6 +24,20 @@ void ShowMessage(QWidget* parent, const QString& text) {
   box.exec();
 }
 
+std::optional<std::string> RunOpenDialog(QWidget* parent, const OpenFileRequest& request,
+                                         const QString& dialogName) {
+  QFileDialog dialog(parent, QString::fromStdString(request.title),
+                     QString::fromStdString(request.initialFolder));
+  dialog.setObjectName(dialogName);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setNameFilter(QtNameFilter(request.filter));
+  dialog.setOption(QFileDialog::HideNameFilterDetails);
+  if (!request.fileName.empty()) dialog.selectFile(QString::fromStdString(request.fileName));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().first().toStdString();
+}
+
 GuiImportUi::GuiImportUi(QWidget* mainWindow) : mainWindow_(mainWindow) {}
 
 GuiImportUi::~GuiImportUi() = default;
@@ -32,16 +46,7 @@ std::optional<std::string> GuiImportUi::OpenFile(const OpenFileRequest& request)
   if (givenArchive_ && request.title == import_texts::kArchiveTitle) {
     return std::exchange(givenArchive_, std::nullopt);
   }
-  QFileDialog dialog(mainWindow_, QString::fromStdString(request.title),
-                     QString::fromStdString(request.initialFolder));
-  dialog.setObjectName(QStringLiteral("LoadDlg"));
-  dialog.setFileMode(QFileDialog::ExistingFile);
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setNameFilter(QtNameFilter(request.filter));
-  dialog.setOption(QFileDialog::HideNameFilterDetails);
-  if (!request.fileName.empty()) dialog.selectFile(QString::fromStdString(request.fileName));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return dialog.selectedFiles().first().toStdString();
+  return RunOpenDialog(mainWindow_, request, QStringLiteral("LoadDlg"));
 }
 
 void GuiImportUi::Message(const std::string& text) {

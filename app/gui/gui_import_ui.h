@@ -22,6 +22,11 @@ QString QtNameFilter(const std::string& filter);
 // A modal message box with the application's title and an OK button.
 void ShowMessage(QWidget* parent, const QString& text);
 
+// The open dialog `dialogName` (LoadDlg, LoadDlg2) for one existing file: the
+// picked path, or nothing when the user cancels.
+std::optional<std::string> RunOpenDialog(QWidget* parent, const OpenFileRequest& request,
+                                         const QString& dialogName);
+
 class GuiImportUi : public ImportUi {
  public:
   explicit GuiImportUi(QWidget* mainWindow);

@@ -163,6 +163,8 @@ void TMainForm::BuildMenu() {
   QMenu* notice = menu("OshiraseMnu", QStringLiteral("お知らせ"));
   item(notice, "About1", QStringLiteral("バージョン情報"), &TMainForm::About1Click);
   QMenu* omake = menu("OmakeMnu", QStringLiteral("おまけ"));
+  item(omake, "ChihouMenu", QStringLiteral("地方競馬出馬表の読込＆変換"),
+       &TMainForm::ChihouMenuClick);
   item(omake, "OmakeHelpMenu", QStringLiteral("おまけの説明（必ずお読みください）"),
        &TMainForm::OmakeHelpMenuClick);
 }

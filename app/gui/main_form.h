@@ -69,7 +69,12 @@ class TMainForm : public QMainWindow {
   void N3Click();
   void Exit2Click();
   void About1Click();
+  void ChihouMenuClick();
   void OmakeHelpMenuClick();
+
+  // The message window's four lines for a file that is not a page of the
+  // local-racing site.
+  void ShowNotLocalPageMessage();
 
  protected:
   bool event(QEvent* e) override;

@@ -90,13 +90,15 @@ TEST_F(CommandLineTest, UsageMessagesAreJapaneseAndNameTheirArgument) {
   };
   const Case cases[] = {
       {{}, 2, "サブコマンドを指定して下さい"},
-      {{"imprt", "a.lzh"}, 2, "「imprt」というサブコマンドはありません（使えるのは import）"},
+      {{"imprt", "a.lzh"}, 2, "「imprt」というサブコマンドはありません（使えるのは import、page）"},
       {{"import"}, 2, "圧縮ファイルを指定して下さい"},
       {{"import", "--bogus", "a.lzh"}, 2, "「--bogus」は使えない指定です"},
       {{"import", "a.lzh", "-o"}, 2, "「-o」の後に値を指定して下さい"},
       {{"import", "-o", "", "a.lzh"}, 2, "「-o」のフォルダが空です"},
       {{"import", "-o", "x", "-o", "y", "a.lzh"}, 2, "「-o」は1回だけ指定できます"},
       {{"import", "--help"}, 0, "使い方: tamikaze-netdata import [-o フォルダ]"},
+      {{"page"}, 2, "ページを指定して下さい"},
+      {{"page", "--help"}, 0, "使い方: tamikaze-netdata page [-o フォルダ]"},
       {{"--version"}, 0, "バージョン 1."},
   };
   for (const Case& c : cases) {
@@ -250,6 +252,25 @@ TEST_F(CommandLineTest, ARefusalNamesItsReason) {
         << r.err;
     EXPECT_TRUE(Contains(r.err, code)) << r.err;
   }
+}
+
+// Saved pages: one summary line each (page, layout, runners, race file), and
+// the worst outcome as the exit status.
+TEST_F(CommandLineTest, PagesConvertWithTheirOwnExitStatus) {
+  const std::string good =
+      scratch_.File("p/layout2.html", testing::ReadBytes(TAMIKAZE_EXAMPLE_PAGES "/layout2.html"));
+  const std::string notLocal = scratch_.File("p/n.htm", "<HTML>\r\nno date\r\n");
+  const std::string cut = scratch_.File("p/c.txt", "<html>\n");
+  RunResult r = Run({"page", "-o", out_, good, notLocal});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, good + "\t2\t3\t" + out_ + "/layout2.uma\n" + notLocal + "\t0\t0\t\n");
+  EXPECT_EQ(r.err, notLocal + ": 読み込んだファイルは地方競馬情報サイトのファイルではないようです。" +
+                       "もしくは、地方競馬情報サイトの仕様が変更になった可能性があります。\n");
+  r = Run({"page", "-o", out_, cut, good});
+  EXPECT_EQ(r.status, 3);
+  EXPECT_TRUE(Contains(r.err, cut + ": リストのインデックスが範囲を超えています (5)\n")) << r.err;
+  EXPECT_TRUE(Contains(r.err, good + ": 展開先のファイル「layout2.uma」は、すでに存在します。"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(out_), fs::directory_iterator()), 1);
 }
 
 TEST_F(CommandLineTest, MissingLibraryPrintsTheNotice) {

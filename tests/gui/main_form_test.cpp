@@ -19,7 +19,10 @@
 #include "app/gui/text_form.h"
 #include "app/import_texts.h"
 #include "app/launch.h"
+#include "app/local_page_import.h"
 #include "app/startup.h"
+#include "convert/localhtml/page_import.h"
+#include "racefile/blocks.h"
 #include "tests/support/scratch_folder.h"
 #include "text/cp932.h"
 
@@ -53,6 +56,8 @@ class MainFormTest : public ::testing::Test {
       frames << modal->frameGeometry();
       auto* chooser = qobject_cast<TDirForm*>(modal);
       auto* file = qobject_cast<QFileDialog*>(modal);
+      if (file != nullptr)
+        fileDialogs << file->objectName() + ": " + file->nameFilters().join(";;");
       if (chooser != nullptr || file != nullptr) {
         seen << modal->windowTitle() + " @ " +
                     (chooser ? chooser->Directory() : file->directory().absolutePath());
@@ -140,6 +145,7 @@ class MainFormTest : public ::testing::Test {
   std::vector<std::string> opened;
   QStringList seen;
   QStringList drives;  // the drive list of the last chooser
+  QStringList fileDialogs;  // object name and filters of each file dialog
   QList<QRect> frames;
   TMainForm form{main, env};
 };
@@ -167,11 +173,54 @@ TEST_F(MainFormTest, ComponentsAndMenu) {
       {"HelpMnu", {"HintMnu", "Jravan", "Keibadou", "N3"}},
       {"ShuryouMnu", {"Exit2"}},
       {"OshiraseMnu", {"About1"}},
-      {"OmakeMnu", {"OmakeHelpMenu"}},
+      {"OmakeMnu", {"ChihouMenu", "OmakeHelpMenu"}},
   };
   for (const auto& [menu, items] : menus) {
     EXPECT_EQ(Names(form.findChild<QMenu*>(menu)->actions()), items) << menu;
   }
+  EXPECT_EQ(form.findChild<QAction*>("ChihouMenu")->text(), "地方競馬出馬表の読込＆変換");
+}
+
+// The bonus command picks a page in LoadDlg2, which starts next time in the
+// page's folder, and writes its race file; a second pick of the same page is
+// refused, a file of another site gets the message window, and a page that
+// ends in an error its box.
+TEST_F(MainFormTest, ChihouMenuConvertsASavedPage) {
+  main.TamikazeDir = scratch.Folder("tamikaze");
+  scratch.File("tamikaze/Tamikaze.exe");
+  main.OutputDir = scratch.Folder("races");
+  main.LoadDlg2InitialDir = scratch.Folder("read");
+  const QString page = QString::fromStdString(
+      scratch.File("pages/race.html", "<HTML>\r\n" + "2009年の出馬表"_sj + "\r\n").string());
+  const QString other = QString::fromStdString(scratch.File("pages/other.htm", "<HTML>").string());
+  const QString cut = QString::fromStdString(scratch.File("pages/cut.txt", "<html>").string());
+  QAction* chihou = form.findChild<QAction*>("ChihouMenu");
+  AnswerModals({page});
+  chihou->trigger();
+  const QString title = "地方競馬出馬表（地方競馬情報サイトのホームページ）ソースファイルの読込";
+  EXPECT_EQ(seen, QStringList{title + " @ " + QString::fromStdString(scratch.Path() / "read")});
+  EXPECT_EQ(fileDialogs,
+            QStringList{"LoadDlg2: 地方競馬情報サイトの出馬表ソースファイル（.html .htm "
+                        ".txt） (*.html *.htm *.txt)"});
+  EXPECT_EQ(testing::ReadBytes(scratch.Path() / "races/race.uma"), CopyrightLine() + "\r\n");
+  EXPECT_EQ(main.LoadDlg2InitialDir, (scratch.Path() / "pages").string());
+
+  for (const QString& pick : {page, other, cut}) {
+    AnswerModals({pick, "TojiruBtn"});
+    chihou->trigger();
+  }
+  EXPECT_EQ(seen.mid(1, 2),
+            (QStringList{title + " @ " + QString::fromStdString(main.LoadDlg2InitialDir),
+                         QString::fromStdString(RaceFileExistsMessage("race.uma"))}));
+  QStringList notLocal;
+  for (const std::string& line : NotLocalPageLines()) notLocal << QString::fromStdString(line);
+  notLocal << ""
+           << ""
+           << ""
+           << "";
+  EXPECT_EQ(seen.mid(4, 8), notLocal);
+  EXPECT_EQ(seen.mid(13), QStringList{"リストのインデックスが範囲を超えています (5)"});
+  EXPECT_EQ(std::distance(fs::directory_iterator(main.OutputDir), fs::directory_iterator()), 1);
 }
 
 // A chosen folder without Tamikaze.exe is refused with the message; with it,

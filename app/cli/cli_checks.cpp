@@ -1,0 +1,68 @@
+#include "app/cli/cli_checks.h"
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <exception>
+
+#include "app/cli/command_line.h"
+#include "app/cli/interruption.h"
+#include "app/file_checks.h"
+#include "app/startup.h"
+#include "text/system_error_text.h"
+
+namespace tamikaze {
+namespace {
+
+// The output folder; says why it cannot be used (given with -o, or from the
+// settings).
+bool OutputFolderUsable(const std::string& folder, bool fromOption, Console& console) {
+  if (FolderExists(folder)) return true;
+  console.FileMessage(folder,
+                      std::string("レースファイルを展開する場所のフォルダが存在しません。") +
+                          (fromOption ? "-o で、存在するフォルダを指定して下さい。"
+                                      : "-o で指定するか、設定し直して下さい。"));
+  return false;
+}
+
+}  // namespace
+
+int UsageError(std::ostream& err, const std::string& text, const std::string& command) {
+  err << kProgram << ": " << text << "\n詳しくは「" << command << " --help」をご覧下さい。\n";
+  return kExitUsage;
+}
+
+int RunSubcommand(const SubcommandCall& call, const Environment& env, std::ostream& out,
+                  std::ostream& err, bool errIsTerminal,
+                  const std::function<int(Main& main, Console& console)>& run) {
+  const std::string command = std::string(kProgram) + " " + call.subcommand.get_name();
+  const bool outputGiven = call.subcommand.count("-o") > 0;
+  if (outputGiven && call.outputDir.empty()) {
+    return UsageError(err, "「-o」のフォルダが空です。", command);
+  }
+  if (call.files == 0) return UsageError(err, call.noFilesText, command);
+  Console console(out, err, errIsTerminal, call.quiet);
+  try {
+    Main main;
+    StartUp(main, env, /*readOnly=*/true);
+    if (outputGiven) main.OutputDir = call.outputDir;
+    if (!OutputFolderUsable(main.OutputDir, outputGiven, console)) return kExitRefused;
+    return run(main, console);
+  } catch (const std::exception& e) {
+    console.Message(e.what());
+    return kExitError;
+  }
+}
+
+int FinishCall(Console& console, int worst, const std::string& leftBehind) {
+  console.ClearProgress();
+  if (const int signal = CaughtInterruption()) {
+    console.Message(std::string("読込＆変換を中断しました（") + InterruptionName(signal) + "）。" +
+                    leftBehind);
+    return 128 + signal;
+  }
+  if (console.OutputError() == 0) return worst;
+  console.Message("標準出力に書き込めません（" + SystemErrorText(console.OutputError()) + "）");
+  return std::max(worst, static_cast<int>(kExitRefused));
+}
+
+}  // namespace tamikaze

@@ -1,0 +1,51 @@
+// The bonus command 「地方競馬出馬表の読込＆変換」: a saved race-card page of
+// the local-racing site into one race file.
+
+#include "app/gui/gui_import_ui.h"
+#include "app/gui/main_form.h"
+#include "app/gui/print_form.h"
+#include "app/local_page_import.h"
+
+namespace tamikaze {
+
+namespace {
+
+// The page dialog LoadDlg2, message boxes and the message window of the main
+// window.
+class GuiPageImportUi : public PageImportUi {
+ public:
+  GuiPageImportUi(TMainForm& form, Main& main) : form_(form), main_(main) {}
+
+  std::optional<std::string> OpenPage(const OpenFileRequest& request) override {
+    return RunOpenDialog(&form_, request, QStringLiteral("LoadDlg2"));
+  }
+  void Message(const std::string& text) override {
+    ShowMessage(&form_, QString::fromStdString(text));
+  }
+  void ShowPrintForm(int lineCount) override { tamikaze::ShowPrintForm(main_, &form_, lineCount); }
+  void Repaint() override { form_.repaint(); }
+
+ private:
+  TMainForm& form_;
+  Main& main_;
+};
+
+}  // namespace
+
+// A page that ends in an error is said in a box, and nothing is written.
+void TMainForm::ChihouMenuClick() {
+  GuiPageImportUi ui(*this, main_);
+  PageImportReport report;
+  try {
+    ImportLocalPage(main_, ui, PageImportSettings{}, report);
+  } catch (const std::exception& error) {
+    ShowError(error);
+  }
+}
+
+void TMainForm::ShowNotLocalPageMessage() {
+  GuiPageImportUi ui(*this, main_);
+  tamikaze::ShowNotLocalPageMessage(main_, ui);
+}
+
+}  // namespace tamikaze

@@ -1,0 +1,114 @@
+#include "app/local_page_import.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <system_error>
+
+#include "app/file_checks.h"
+#include "app/import_texts.h"
+#include "convert/localhtml/page_import.h"
+#include "racefile/writer.h"
+
+namespace tamikaze {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The whole page as stored.
+std::string ReadPage(const std::string& path) {
+  std::error_code ec;
+  std::ifstream in(path, std::ios::binary);
+  if (!in || fs::is_directory(path, ec)) {
+    throw std::runtime_error("ページのファイル「" + path + "」を開けません。");
+  }
+  std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  if (in.bad()) throw std::runtime_error("ページのファイル「" + path + "」を読めません。");
+  return bytes;
+}
+
+// Anything at the path, a dangling link included, takes the name.
+bool NameTaken(const std::string& path) {
+  std::error_code ec;
+  return fs::exists(fs::symlink_status(path, ec));
+}
+
+// Whether Tamikaze and the output folder are there; says why not.
+bool CheckFolders(const Main& main, PageImportUi& ui, const PageImportSettings& settings) {
+  if (settings.requireTamikaze && !FileExists(main.TamikazeDir + "/Tamikaze.exe")) {
+    ui.Message(import_texts::kNoTamikaze);
+    return false;
+  }
+  if (!FolderExists(main.OutputDir)) {
+    ui.Message(import_texts::kNoOutputDir);
+    return false;
+  }
+  return true;
+}
+
+PageImportOutcome Import(Main& main, PageImportUi& ui, const PageImportSettings& settings,
+                         PageImportReport& report) {
+  if (!CheckFolders(main, ui, settings)) return PageImportOutcome::Refused;
+  const auto picked =
+      ui.OpenPage({PageDialogTitle(), PageDialogFilter(), main.LoadDlg2InitialDir, ""});
+  if (!picked) return PageImportOutcome::Cancelled;
+  ui.Repaint();
+  main.LoadDlg2InitialDir = fs::path(*picked).parent_path().string();
+  main.WorkPath = report.pagePath = *picked;
+  const std::string name = RaceFileNameOfPage(fs::path(*picked).filename().string());
+  const std::string target = main.OutputDir + "/" + name;
+  if (NameTaken(target)) {
+    ui.Message(RaceFileExistsMessage(name));
+    return PageImportOutcome::Refused;
+  }
+  LocalPageState page;
+  const PageConversion conversion = ConvertLocalPage(page, ReadPage(*picked));
+  report.layout = page.PageLayout;
+  report.runners = page.HorseCount;
+  if (conversion.outcome == PageOutcome::Error) throw std::runtime_error(conversion.error);
+  if (conversion.outcome == PageOutcome::NotLocalPage) {
+    ShowNotLocalPageMessage(main, ui);
+    return PageImportOutcome::NotLocalPage;
+  }
+  // Created exclusively: a file that appeared meanwhile is not replaced.
+  if (!SaveRaceFileExclusive(page.SaveLst, target)) {
+    ui.Message(RaceFileExistsMessage(name));
+    return PageImportOutcome::Refused;
+  }
+  report.raceFile = target;
+  return PageImportOutcome::Written;
+}
+
+}  // namespace
+
+void ImportLocalPage(Main& main, PageImportUi& ui, const PageImportSettings& settings,
+                     PageImportReport& report) {
+  report = PageImportReport{};
+  report.outcome = Import(main, ui, settings, report);
+}
+
+void ShowNotLocalPageMessage(Main& main, PageImportUi& ui) {
+  const std::vector<std::string>& lines = NotLocalPageLines();
+  for (std::size_t k = 0; k < lines.size(); ++k) main.PrintLines[k + 1] = lines[k];
+  main.PrintMode = static_cast<int>(lines.size());
+  ui.ShowPrintForm(main.PrintMode);
+}
+
+std::string PageDialogTitle() {
+  return std::string("地方競馬出馬表（") + kLocalRacingSite +
+         "のホームページ）ソースファイルの読込";
+}
+
+std::string PageDialogFilter() {
+  return std::string(kLocalRacingSite) +
+         "の出馬表ソースファイル（.html .htm .txt）|*.html *.htm *.txt";
+}
+
+std::string RaceFileExistsMessage(const std::string& raceFileName) {
+  return "展開先のファイル「" + raceFileName + "」は、すでに存在します。" +
+         "ソースファイルのファイル名を変更してから、やり直して下さい。";
+}
+
+}  // namespace tamikaze
