@@ -135,6 +135,10 @@ std::optional<std::string> StrictUtf8ToCp932(const std::string& utf8) {
   std::string out;
   out.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size();) {
+    if (static_cast<unsigned char>(utf8[i]) < 0x80) {  // ASCII is itself in CP932
+      out += utf8[i++];
+      continue;
+    }
     std::uint32_t cp = 0;
     if (!NextCodePoint(utf8, i, cp)) return std::nullopt;
     table.Append(cp, out);

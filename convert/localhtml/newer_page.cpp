@@ -14,7 +14,11 @@ using namespace literals;
 
 namespace {
 
-constexpr const char* kPastRaceMarker = "<td nowrap rowspan='1' class='dbnote'>";
+// Markers looked for on every line of the page, made once.
+const std::string kPastRaceMarker = "<td nowrap rowspan='1' class='dbnote'>";
+const std::string kHorseMarker = "<td nowrap colspan='2'> <font size=\"+1\">";
+const std::string kRowMarker = "<td nowrap colspan='2'>";
+const std::string kBoldSpan = "<span class=\"plus1bold01\">";
 constexpr int kPastRaces = 5;
 constexpr int kNameBytes = 18;
 
@@ -22,9 +26,8 @@ constexpr int kNameBytes = 18;
 // venue-style span on the line after it.
 bool IsHorseMarker(const LocalPageState& state, long i) {
   const std::string& line = PageLine(state, i);
-  if (state.PageLayout != 3) return Contains(line, "<td nowrap colspan='2'> <font size=\"+1\">");
-  return Contains(line, "<td nowrap colspan='2'>") &&
-         Contains(PageLine(state, i + 1), "<span class=\"plus1bold01\">");
+  if (state.PageLayout != 3) return Contains(line, kHorseMarker);
+  return Contains(line, kRowMarker) && Contains(PageLine(state, i + 1), kBoldSpan);
 }
 
 int CountRunners(const LocalPageState& state, long dateLine) {
@@ -40,8 +43,7 @@ void AppendRaceLines(LocalPageState& state, const std::string& line, int& year, 
   const long monthPos = BytePos("月"_sj, line);
   year = StrictNumber(SubstrAt(line, yearPos - 2, 2));
   month = StrictNumber(SubstrAt(line, yearPos + 2, monthPos - yearPos - 2));
-  const std::string venueMarker =
-      state.PageLayout == 3 ? "<span class=\"plus1bold01\">" : "<font size=\"+1\">";
+  const std::string venueMarker = state.PageLayout == 3 ? kBoldSpan : "<font size=\"+1\">";
   std::string venue =
       SubstrAt(line, BytePos(venueMarker, line) + static_cast<long>(venueMarker.size()), 6);
   if (SubstrAt(venue, 3, 2) == "　"_sj) venue = SubstrAt(venue, 1, 2) + SubstrAt(venue, 5, 2);

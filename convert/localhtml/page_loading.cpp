@@ -19,15 +19,13 @@ int RecognizeLayout(const LocalPageState& state) {
 std::vector<std::string> SplitPageLines(const std::string& bytes) {
   std::vector<std::string> lines;
   std::size_t start = 0;
-  while (start < bytes.size()) {
-    const std::size_t end = bytes.find_first_of("\r\n", start);
-    if (end == std::string::npos) {
-      lines.push_back(bytes.substr(start));
-      break;
-    }
-    lines.push_back(bytes.substr(start, end - start));
-    start = end + (bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    if (bytes[i] != '\r' && bytes[i] != '\n') continue;
+    lines.emplace_back(bytes, start, i - start);
+    if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+    start = i + 1;
   }
+  if (start < bytes.size()) lines.emplace_back(bytes, start);
   return lines;
 }
 
