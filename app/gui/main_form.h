@@ -97,7 +97,9 @@ class TMainForm : public QMainWindow {
   // The import of the button; with `given`, on that archive instead of the
   // one picked in the dialog.
   void RunArchiveImport(const std::optional<std::string>& given);
-  void RunPageImport(const std::string& page);
+  // The bonus command's page import; with `given`, on that page instead of
+  // the one picked in LoadDlg2.
+  void RunPageImport(const std::optional<std::string>& given);
 
   Main& main_;
   Environment env_;

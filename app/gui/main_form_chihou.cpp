@@ -1,6 +1,9 @@
 // The bonus command 「地方競馬出馬表の読込＆変換」: a saved race-card page of
 // the local-racing site into one race file.
 
+#include <optional>
+#include <utility>
+
 #include "app/gui/gui_import_ui.h"
 #include "app/gui/main_form.h"
 #include "app/gui/print_form.h"
@@ -11,12 +14,15 @@ namespace tamikaze {
 namespace {
 
 // The page dialog LoadDlg2, message boxes and the message window of the main
-// window.
+// window. A page given on the command line or dropped on the window answers
+// the dialog instead.
 class GuiPageImportUi : public PageImportUi {
  public:
-  GuiPageImportUi(TMainForm& form, Main& main) : form_(form), main_(main) {}
+  GuiPageImportUi(TMainForm& form, Main& main, std::optional<std::string> given = std::nullopt)
+      : form_(form), main_(main), given_(std::move(given)) {}
 
   std::optional<std::string> OpenPage(const OpenFileRequest& request) override {
+    if (given_) return std::exchange(given_, std::nullopt);
     return RunOpenDialog(&form_, request, QStringLiteral("LoadDlg2"));
   }
   void Message(const std::string& text) override {
@@ -28,13 +34,18 @@ class GuiPageImportUi : public PageImportUi {
  private:
   TMainForm& form_;
   Main& main_;
+  std::optional<std::string> given_;
 };
 
 }  // namespace
 
-// A page that ends in an error is said in a box, and nothing is written.
 void TMainForm::ChihouMenuClick() {
-  GuiPageImportUi ui(*this, main_);
+  RunPageImport(std::nullopt);
+}
+
+// A page that ends in an error is said in a box, and nothing is written.
+void TMainForm::RunPageImport(const std::optional<std::string>& given) {
+  GuiPageImportUi ui(*this, main_, given);
   PageImportReport report;
   try {
     ImportLocalPage(main_, ui, PageImportSettings{}, report);

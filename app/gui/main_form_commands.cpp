@@ -24,11 +24,6 @@
 
 namespace tamikaze {
 
-namespace {
-constexpr const char* kPageImportMissing =
-    "保存した地方競馬の出馬表の読込＆変換は、このバージョンではまだできません。";
-}  // namespace
-
 void TMainForm::ShowError(const std::exception& error) {
   QMessageBox box(QMessageBox::Critical, QStringLiteral("TamikazeNetData"),
                   QString::fromStdString(error.what()), QMessageBox::Ok, this);
@@ -51,11 +46,6 @@ void TMainForm::RunArchiveImport(const std::optional<std::string>& given) {
     ui.HideWait();
     ShowError(error);
   }
-}
-
-// Until the page import exists, a page is refused rather than passed over.
-void TMainForm::RunPageImport(const std::string&) {
-  ShowMessage(this, QString::fromUtf8(kPageImportMissing));
 }
 
 void TMainForm::OpenDocument(const std::string& given) {

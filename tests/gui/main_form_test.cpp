@@ -186,9 +186,7 @@ TEST_F(MainFormTest, ComponentsAndMenu) {
 // refused, a file of another site gets the message window, and a page that
 // ends in an error its box.
 TEST_F(MainFormTest, ChihouMenuConvertsASavedPage) {
-  main.TamikazeDir = scratch.Folder("tamikaze");
-  scratch.File("tamikaze/Tamikaze.exe");
-  main.OutputDir = scratch.Folder("races");
+  ReadyToImport("read");
   main.LoadDlg2InitialDir = scratch.Folder("read");
   const QString page = QString::fromStdString(
       scratch.File("pages/race.html", "<HTML>\r\n" + "2009年の出馬表"_sj + "\r\n").string());
@@ -399,6 +397,18 @@ TEST_F(MainFormTest, GivenArchiveIsImportedWithoutTheDialog) {
   EXPECT_EQ(main.LoadDlgInitialDir, scratch.Path() / "elsewhere");
 }
 
+// A saved page opened from a file manager is converted without LoadDlg2,
+// which starts next time in the page's folder.
+TEST_F(MainFormTest, GivenPageIsConvertedWithoutTheDialog) {
+  ReadyToImport("elsewhere");
+  const std::string page = scratch.File("elsewhere/race.htm", "<HTML>\r\n" + "2009年"_sj).string();
+  AnswerModals({""});
+  form.OpenDocument(page);
+  EXPECT_EQ(seen, QStringList{});
+  EXPECT_EQ(testing::ReadBytes(main.OutputDir + "/race.uma"), CopyrightLine() + "\r\n");
+  EXPECT_EQ(main.LoadDlg2InitialDir, scratch.Path() / "elsewhere");
+}
+
 // A given file makes the checks of its command, and what cannot be opened
 // is said; nothing is written.
 TEST_F(MainFormTest, GivenFileRefusedWithItsMessage) {
@@ -414,7 +424,7 @@ TEST_F(MainFormTest, GivenFileRefusedWithItsMessage) {
       {archive, false, QString::fromUtf8(import_texts::kNoTamikaze)},
       {scratch.File("downloads/notes.zip"), true, QString::fromUtf8(kNotADocument)},
       {gone, true, QString::fromStdString(DocumentMissingMessage(gone))},
-      {page, true, ""},
+      {page, false, QString::fromUtf8(import_texts::kNoTamikaze)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.path);

@@ -40,7 +40,7 @@ tamikaze-netdata import -o |races
 tamikaze-netdata import -o races |B.LZH a.lzh races 
 tamikaze-netdata import --second |B.LZH a.lzh races 
 tamikaze-netdata import a.lzh n|
-tamikaze-netdata page -|--help -h -o 
+tamikaze-netdata page -|--help --quiet -h -o -q 
 tamikaze-netdata page |notes.txt races 
 CASES
 
