@@ -2,12 +2,13 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <optional>
 #include <stdexcept>
 #include <system_error>
 
 #include "app/file_checks.h"
 #include "app/import_texts.h"
+#include "app/input_file.h"
 #include "convert/localhtml/page_import.h"
 #include "racefile/writer.h"
 
@@ -17,14 +18,24 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The whole page as stored.
-std::string ReadPage(const std::string& path) {
-  std::error_code ec;
-  std::ifstream in(path, std::ios::binary);
-  if (!in || fs::is_directory(path, ec)) {
-    throw std::runtime_error("ページのファイル「" + path + "」を開けません。");
+// Saved race-card pages take some hundred kilobytes; a file far larger is no
+// such page, and its lines read whole would only fill the memory.
+constexpr std::size_t kMaxPageBytes = std::size_t{16} << 20;
+
+// The whole page as stored, or nothing for a file larger than any page. A
+// FIFO, a device or a folder is never opened (it could block the import).
+std::optional<std::string> ReadPage(const std::string& path) {
+  if (const std::string problem = InputFileProblem(path); !problem.empty()) {
+    throw std::runtime_error("ページのファイル「" + path + "」: " + problem);
   }
-  std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("ページのファイル「" + path + "」を開けません。");
+  std::string bytes;
+  char chunk[1 << 16];
+  while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+    bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
+    if (bytes.size() > kMaxPageBytes) return std::nullopt;
+  }
   if (in.bad()) throw std::runtime_error("ページのファイル「" + path + "」を読めません。");
   return bytes;
 }
@@ -63,8 +74,13 @@ PageImportOutcome Import(Main& main, PageImportUi& ui, const PageImportSettings&
     ui.Message(RaceFileExistsMessage(name));
     return PageImportOutcome::Refused;
   }
+  const std::optional<std::string> bytes = ReadPage(*picked);
+  if (!bytes) {
+    ui.Message(kPageTooLarge);
+    return PageImportOutcome::Refused;
+  }
   LocalPageState page;
-  const PageConversion conversion = ConvertLocalPage(page, ReadPage(*picked));
+  const PageConversion conversion = ConvertLocalPage(page, *bytes);
   report.layout = page.PageLayout;
   report.runners = page.HorseCount;
   if (conversion.outcome == PageOutcome::Error) throw std::runtime_error(conversion.error);

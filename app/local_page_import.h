@@ -45,6 +45,11 @@ void ShowNotLocalPageMessage(Main& main, PageImportUi& ui);
 std::string PageDialogTitle();
 std::string PageDialogFilter();
 
+// The message for a file too large to be a saved page (more than 16 MiB).
+inline constexpr const char* kPageTooLarge =
+    "ファイルが大きすぎます（16 MiB を超えています）。保存した地方競馬の出馬表のページを"
+    "指定して下さい。";
+
 // The message for a race file of the page's name that is there already.
 std::string RaceFileExistsMessage(const std::string& raceFileName);
 

@@ -29,8 +29,8 @@ CLI::App* AddPageCommand(CLI::App& app, PageArguments& args);
 // tab-separated summary line per page on `out` (page path, PageLayout,
 // runners, race file written or ""). Returns the worst outcome: 0 race files
 // written, 1 a page refused (not a page of the site, its race file there
-// already, a file that cannot be opened, no output folder), 2 wrong usage,
-// 3 a page that ends in an error.
+// already, a file that cannot be opened or is too large for a page, no
+// output folder), 2 wrong usage, 3 a page that ends in an error.
 int RunPageCommand(const CLI::App& page, const PageArguments& args, const Environment& env,
                    std::ostream& out, std::ostream& err, bool errIsTerminal);
 

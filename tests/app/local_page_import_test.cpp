@@ -3,6 +3,7 @@
 #include "app/local_page_import.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <deque>
 
@@ -105,6 +106,14 @@ TEST_F(LocalPageImportTest, OutcomesThatWriteNothing) {
   EXPECT_EQ(main.PrintMode, 4);
   for (const std::string& page : {broken, cut}) EXPECT_THROW(Run(page), std::runtime_error);
   EXPECT_THROW(Run(scratch.Path() / "pages/missing.html"), std::runtime_error);
+  const std::string fifo = scratch.Path() / "pages/fifo.html";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_THROW(Run(fifo), std::runtime_error);  // refused unopened, so it cannot block
+  const std::string large = Page("large.html", {"<HTML>", "2009年の出馬表"});
+  fs::resize_file(large, (16u << 20) + 1);
+  ui.shown.clear();
+  EXPECT_EQ(Run(large).outcome, PageImportOutcome::Refused);
+  EXPECT_EQ(ui.shown, std::vector<std::string>{kPageTooLarge});
   EXPECT_EQ(Run(std::nullopt).outcome, PageImportOutcome::Cancelled);
   EXPECT_TRUE(fs::is_empty(main.OutputDir));
 

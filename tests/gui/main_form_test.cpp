@@ -41,8 +41,9 @@ class MainFormTest : public ::testing::Test {
   // opens the path of the step ("" goes back), a message box is accepted,
   // any other window gets a click on the button named by the step. Logs in
   // `seen` what each showed ("title @ start folder" for the dialogs) and a
-  // message shown under the wait cursor; keeps each frame in `frames` and a
-  // chooser's drive list in `drives`.
+  // message shown under the wait cursor; keeps each frame in `frames`, a
+  // chooser's drive list in `drives` and each file dialog's name and filters
+  // in `fileDialogs`.
   void AnswerModals(QStringList steps) {
     auto* timer = new QTimer(&form);  // gone with the window if never needed
     timer->setInterval(10);
