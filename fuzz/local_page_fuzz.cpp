@@ -1,8 +1,10 @@
 // Arbitrary bytes as a saved race-card page through the page import. The
 // only outcomes are a race file (line 0 alone, or 61 header lines and one
-// 42-line block per runner), the "not a page of the site" lines, and an
-// error with its message and nothing to write; anything else, a crash or a
-// sanitizer report is a fault.
+// 42-line block per runner, no line holding a line end that would shift the
+// lines after it), the "not a page of the site" lines, and an error with its
+// message and nothing to write; anything else, a crash or a sanitizer report
+// is a fault.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -19,7 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   switch (result.outcome) {
     case tamikaze::PageOutcome::RaceFile:
       sound = state.HorseCount >= 0 && (lines == 1 || lines == full) &&
-              state.SaveLst[0] == tamikaze::CopyrightLine();
+              state.SaveLst[0] == tamikaze::CopyrightLine() &&
+              std::none_of(state.SaveLst.begin(), state.SaveLst.end(), [](const std::string& l) {
+                return l.find_first_of("\r\n") != std::string::npos;
+              });
       break;
     case tamikaze::PageOutcome::NotLocalPage:
       sound = lines == 1;
