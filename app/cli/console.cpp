@@ -52,7 +52,7 @@ void Console::Summary(const std::vector<std::string>& fields) {
 
 void Console::Progress(const std::string& line, bool final) {
   if (!progressShown_) return;
-  const auto now = std::chrono::steady_clock::now();
+  const auto now = clock_();
   if (!final && progressOnScreen_ && now - lastProgress_ < std::chrono::milliseconds(100)) return;
   lastProgress_ = now;
   // Back to the line's start and erase it, then the new text.

@@ -6,8 +6,10 @@
 // cleared before anything else is written. Quiet runs keep only the messages.
 
 #include <chrono>
+#include <functional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tamikaze {
@@ -19,8 +21,16 @@ std::string EscapeSummaryField(const std::string& field);
 
 class Console {
  public:
-  Console(std::ostream& out, std::ostream& err, bool errIsTerminal, bool quiet)
-      : out_(out), err_(err), progressShown_(errIsTerminal && !quiet), quiet_(quiet) {}
+  using Clock = std::function<std::chrono::steady_clock::time_point()>;
+
+  // `clock` paces the progress line; the steady clock unless a test fixes it.
+  Console(std::ostream& out, std::ostream& err, bool errIsTerminal, bool quiet,
+          Clock clock = &std::chrono::steady_clock::now)
+      : out_(out),
+        err_(err),
+        progressShown_(errIsTerminal && !quiet),
+        quiet_(quiet),
+        clock_(std::move(clock)) {}
 
   // "<path>: <text>" on standard error.
   void FileMessage(const std::string& path, const std::string& text);
@@ -31,8 +41,8 @@ class Console {
   // Why a summary line could not be written (the first errno value), 0 while
   // every one went out.
   int OutputError() const { return outputError_; }
-  // The progress line, on a terminal only and at most about ten times a
-  // second unless `final`.
+  // The progress line, on a terminal only. A `final` line (an archive's
+  // first and last) is always drawn; the others at most every 100 ms.
   void Progress(const std::string& line, bool final = false);
   // Clears the progress line, if one is shown.
   void ClearProgress();
@@ -42,6 +52,7 @@ class Console {
   std::ostream& err_;
   const bool progressShown_;
   const bool quiet_;
+  const Clock clock_;
   bool progressOnScreen_ = false;
   int outputError_ = 0;
   std::chrono::steady_clock::time_point lastProgress_{};
