@@ -3,11 +3,13 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QObject>
 #include <QPalette>
 #include <QStringList>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
 
 namespace tamikaze {
 
@@ -35,6 +37,17 @@ int WidestText(const QFont& font, const QStringList& texts) {
   int widest = 0;
   for (const QString& text : texts) widest = std::max(widest, metrics.horizontalAdvance(text));
   return widest;
+}
+
+int TextWidth(const QWidget& widget, const QString& text) {
+  return static_cast<int>(std::ceil(QFontMetricsF(widget.font(), &widget).horizontalAdvance(text)));
+}
+
+int WidthToFit(int designed, int margin, const QList<QLabel*>& labels) {
+  int width = designed;
+  for (const QLabel* label : labels)
+    width = std::max(width, TextWidth(*label, label->text()) + 2 * margin);
+  return width;
 }
 
 int CaptionWidth(const QString& caption) {

@@ -5,11 +5,13 @@
 
 #include <QColor>
 #include <QFont>
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <QStringList>
 
+class QLabel;
 class QWidget;
 
 namespace tamikaze {
@@ -26,6 +28,14 @@ void PaintForm(QWidget& widget);
 
 // The advance of the widest of `texts` in `font`, in pixels.
 int WidestText(const QFont& font, const QStringList& texts);
+
+// The width `text` takes in `widget`'s font on `widget`'s screen, in pixels
+// rounded up.
+int TextWidth(const QWidget& widget, const QString& text);
+
+// A window's width: `designed`, or wider when a text of `labels` would not
+// show whole with `margin` pixels of the window on either side of it.
+int WidthToFit(int designed, int margin, const QList<QLabel*>& labels);
 
 // The width a window needs for its caption to show whole in the title bar:
 // the caption in a bold face of the form's or the desktop's size, whichever

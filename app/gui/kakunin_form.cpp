@@ -9,17 +9,18 @@ namespace tamikaze {
 
 namespace {
 
-QLabel* MakeLine(QWidget* parent, const char* name, const QString& text, int top) {
+constexpr int kDesignedWidth = 297;
+constexpr int kLabelLeft = 16;
+
+QLabel* MakeLine(QWidget* parent, const char* name, const QString& text) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(QString::fromLatin1(name));
-  label->setGeometry(16, top, 297 - 32, 20);
   return label;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, int left) {
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text) {
   auto* button = new QPushButton(text, parent);
   button->setObjectName(QString::fromLatin1(name));
-  button->setGeometry(left, 62, 80, 27);
   return button;
 }
 
@@ -33,15 +34,27 @@ TKakuninForm::TKakuninForm(const QString& line1, const QString& line2, QWidget* 
   setWindowTitle(QStringLiteral("確認"));
   setFont(FormFont(15));
   PaintForm(*this);
-  KakuninLbl = MakeLine(this, "KakuninLbl", line1, 12);
-  KakuninLbl2 = MakeLine(this, "KakuninLbl2", line2, 34);
-  HaiBtn = MakeButton(this, "HaiBtn", QStringLiteral("はい"), 54);
-  IieBtn = MakeButton(this, "IieBtn", QStringLiteral("いいえ"), 163);
+  KakuninLbl = MakeLine(this, "KakuninLbl", line1);
+  KakuninLbl2 = MakeLine(this, "KakuninLbl2", line2);
+  HaiBtn = MakeButton(this, "HaiBtn", QStringLiteral("はい"));
+  IieBtn = MakeButton(this, "IieBtn", QStringLiteral("いいえ"));
   HaiBtn->setDefault(true);
   connect(HaiBtn, &QPushButton::clicked, this, &TKakuninForm::HaiBtnClick);
   connect(IieBtn, &QPushButton::clicked, this, &TKakuninForm::IieBtnClick);
-  FixClientSize(*this, 297, 99);
+  LayOut();
   RepaintWhenActive(*this);
+}
+
+// The designed layout, or wider with the buttons kept in the middle when a
+// line of the question needs it.
+void TKakuninForm::LayOut() {
+  const int width = WidthToFit(kDesignedWidth, kLabelLeft + 4, {KakuninLbl, KakuninLbl2});
+  const int shift = (width - kDesignedWidth) / 2;
+  KakuninLbl->setGeometry(kLabelLeft, 12, width - 2 * kLabelLeft, 20);
+  KakuninLbl2->setGeometry(kLabelLeft, 34, width - 2 * kLabelLeft, 20);
+  HaiBtn->setGeometry(54 + shift, 62, 80, 27);
+  IieBtn->setGeometry(163 + shift, 62, 80, 27);
+  FixClientSize(*this, width, 99);
 }
 
 void TKakuninForm::HaiBtnClick() {

@@ -1,5 +1,6 @@
 #pragma once
-// TKakuninForm: "確認", a two-line yes/no question centred on the main window.
+// TKakuninForm: "確認", a two-line yes/no question centred on the main window;
+// wider than designed when a line of the question needs it.
 
 #include <QDialog>
 
@@ -25,6 +26,7 @@ class TKakuninForm : public QDialog {
  private:
   void HaiBtnClick();
   void IieBtnClick();
+  void LayOut();
 
   QWidget* mainWindow_;
 };

@@ -9,9 +9,14 @@
 
 namespace tamikaze {
 
+namespace {
+constexpr int kLabelLeft = 20;
+}  // namespace
+
 TPrintForm::TPrintForm(const std::array<std::string, 9>& lines, int lineCount, QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                              Qt::WindowCloseButtonHint) {
+                              Qt::WindowCloseButtonHint),
+      mainWindow_(mainWindow) {
   setObjectName(QStringLiteral("PrintForm"));
   setWindowTitle(QStringLiteral("TamikazeNetData"));
   setFont(FormFont(15));
@@ -21,18 +26,28 @@ TPrintForm::TPrintForm(const std::array<std::string, 9>& lines, int lineCount, Q
     auto* label = new QLabel(this);
     label->setObjectName(QStringLiteral("M%1Lbl").arg(k));
     label->setFont(FormFont(16, true));
-    label->setGeometry(20, 13 + 24 * (k - 1), kPrintFormWidth - 24, 20);
     if (k <= n) label->setText(QString::fromStdString(lines[k]));
     labels_[k - 1] = label;
   }
+  // The designed width, or wider when a line would be cut off.
+  const int width =
+      WidthToFit(kPrintFormWidth, kLabelLeft, QList<QLabel*>(labels_.begin(), labels_.end()));
+  for (int k = 1; k <= kPrintFormMaxLines; ++k) {
+    labels_[k - 1]->setGeometry(kLabelLeft, 13 + 24 * (k - 1), width - 24, 20);
+  }
   TojiruBtn = new QPushButton(QStringLiteral("閉じる"), this);
   TojiruBtn->setObjectName(QStringLiteral("TojiruBtn"));
-  TojiruBtn->setGeometry((kPrintFormWidth - 75) / 2, PrintFormButtonTop(n), 75, 25);
+  TojiruBtn->setGeometry((width - 75) / 2, PrintFormButtonTop(n), 75, 25);
   TojiruBtn->setDefault(true);
   connect(TojiruBtn, &QPushButton::clicked, this, &TPrintForm::TojiruBtnClick);
-  FixClientSize(*this, kPrintFormWidth, PrintFormClientHeight(n));
+  FixClientSize(*this, width, PrintFormClientHeight(n));
   RepaintWhenActive(*this);
-  if (mainWindow != nullptr) CentreOnMainWindow(*this, *mainWindow);
+}
+
+// Centred once shown, when the size of its frame is known.
+void TPrintForm::showEvent(QShowEvent* e) {
+  if (mainWindow_ != nullptr) CentreOnMainWindow(*this, *mainWindow_);
+  QDialog::showEvent(e);
 }
 
 // Esc rejects the dialog, as "閉じる" (the Cancel button) does.

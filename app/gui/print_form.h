@@ -1,6 +1,7 @@
 #pragma once
 // TPrintForm: the message window. Shows lines 1 to n (at most 8) of
-// PrintLines modally, with "閉じる" under them; its height follows n.
+// PrintLines modally, with "閉じる" under them; its height follows n, and it
+// grows wider than its designed width when a line needs it.
 
 #include <QDialog>
 #include <array>
@@ -32,9 +33,13 @@ class TPrintForm : public QDialog {
   // `lines`[1..8] as PrintLines (UTF-8); `lineCount` = PrintMode, kept to 1..8.
   TPrintForm(const std::array<std::string, 9>& lines, int lineCount, QWidget* mainWindow);
 
+ protected:
+  void showEvent(QShowEvent* e) override;
+
  private:
   void TojiruBtnClick();
 
+  QWidget* mainWindow_;
   std::array<QLabel*, kPrintFormMaxLines> labels_{};
   QPushButton* TojiruBtn = nullptr;
 };

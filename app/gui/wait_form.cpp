@@ -10,11 +10,12 @@ namespace tamikaze {
 
 namespace {
 
-QLabel* MakeLine(QWidget* parent, const char* name, const QString& text, int top) {
+constexpr int kDesignedWidth = 313;
+
+QLabel* MakeLine(QWidget* parent, const char* name, const QString& text) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(QString::fromLatin1(name));
   label->setAlignment(Qt::AlignCenter);
-  label->setGeometry(0, top, 313, 26);
   return label;
 }
 
@@ -27,9 +28,9 @@ TWaitForm::TWaitForm(QWidget* mainWindow)
   setWindowTitle(QStringLiteral("少しお待ち下さい"));
   setFont(FormFont(19, true));
   PaintForm(*this);
-  MessageLbl = MakeLine(this, "MessageLbl", QStringLiteral("データを解凍＆変換しています"), 30);
-  Label2 = MakeLine(this, "Label2", QStringLiteral("少しお待ち下さい"), 64);
-  FixClientSize(*this, 313, 118);
+  MessageLbl = MakeLine(this, "MessageLbl", QStringLiteral("データを解凍＆変換しています"));
+  Label2 = MakeLine(this, "Label2", QStringLiteral("少しお待ち下さい"));
+  LayOut();
 }
 
 TWaitForm::~TWaitForm() {
@@ -38,6 +39,15 @@ TWaitForm::~TWaitForm() {
 
 void TWaitForm::SetMessage(const QString& text) {
   MessageLbl->setText(text);
+  LayOut();
+}
+
+// The designed size, or wider when a line needs it; the lines are centred.
+void TWaitForm::LayOut() {
+  const int width = WidthToFit(kDesignedWidth, 12, {MessageLbl, Label2});
+  MessageLbl->setGeometry(0, 30, width, 26);
+  Label2->setGeometry(0, 64, width, 26);
+  FixClientSize(*this, width, 118);
 }
 
 void TWaitForm::ShowNow() {

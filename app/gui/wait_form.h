@@ -29,6 +29,7 @@ class TWaitForm : public QWidget {
 
  private:
   void SetWaitCursor(bool on);
+  void LayOut();
 
   QWidget* mainWindow_;
   bool waitCursor_ = false;

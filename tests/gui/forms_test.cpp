@@ -11,6 +11,7 @@
 #include "app/gui/print_form.h"
 #include "app/gui/text_form.h"
 #include "app/gui/wait_form.h"
+#include "tests/gui/cut_off_texts.h"
 
 namespace tamikaze {
 namespace {
@@ -70,6 +71,39 @@ TEST(FormsTest, MessageWindowGeometryFollowsTheLineCount) {
       EXPECT_EQ(label->pos(), QPoint(20, 13 + 24 * (k - 1))) << k;
     }
   }
+}
+
+// Lines longer than the designed width widen the window instead of being
+// cut off; the button stays in the middle.
+TEST(FormsTest, WindowsWidenForLongLines) {
+  std::array<std::string, 9> lines = NumberedLines();
+  lines[2] = "Copyright (c) 2026 TamikazeNetData for Linux developers and contributors";
+  TPrintForm print(lines, 8, nullptr);
+  TKakuninForm kakunin("「JRA-VAN，競馬道データ」のある場所のレースファイルを展開する場所",
+                       "を標準の場所に戻します。", nullptr);
+  TWaitForm wait(nullptr);
+  wait.SetMessage(QStringLiteral("データを解凍＆変換しています（特別登録馬の競走馬ファイル）"));
+  for (QWidget* form : {static_cast<QWidget*>(&print), static_cast<QWidget*>(&kakunin),
+                        static_cast<QWidget*>(&wait)}) {
+    SCOPED_TRACE(form->metaObject()->className());
+    EXPECT_EQ(CutOffTexts(*form).join("\n").toStdString(), "");
+  }
+  EXPECT_GT(print.width(), 374);
+  EXPECT_GT(kakunin.width(), 297);
+  EXPECT_GT(wait.width(), 313);
+  auto* tojiru = print.findChild<QPushButton*>("TojiruBtn");
+  EXPECT_LE(std::abs(tojiru->geometry().center().x() - print.width() / 2), 1);
+  auto* hai = kakunin.findChild<QPushButton*>("HaiBtn");
+  auto* iie = kakunin.findChild<QPushButton*>("IieBtn");
+  EXPECT_LE(std::abs(hai->x() + iie->geometry().right() - kakunin.width()), 2);
+}
+
+// The designed windows show their own texts whole.
+TEST(FormsTest, DesignedTextsFit) {
+  TWaitForm wait(nullptr);
+  TTextForm text(nullptr);
+  EXPECT_EQ(CutOffTexts(wait).join("\n").toStdString(), "");
+  EXPECT_EQ(CutOffTexts(text).join("\n").toStdString(), "");
 }
 
 // An even size less an odd one: each half is taken on its own, rounding

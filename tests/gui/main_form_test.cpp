@@ -23,6 +23,7 @@
 #include "app/startup.h"
 #include "convert/localhtml/page_import.h"
 #include "racefile/blocks.h"
+#include "tests/gui/cut_off_texts.h"
 #include "tests/support/scratch_folder.h"
 #include "text/cp932.h"
 
@@ -37,13 +38,15 @@ class MainFormTest : public ::testing::Test {
   MainFormTest() {
     form.SetDocumentOpener([this](const std::string& path) { opened.push_back(path); });
   }
+  void TearDown() override { EXPECT_EQ(cutOff.join("\n").toStdString(), ""); }
   // Answers the next modal windows, one step each: a file or folder dialog
   // opens the path of the step ("" goes back), a message box is accepted,
   // any other window gets a click on the button named by the step. Logs in
   // `seen` what each showed ("title @ start folder" for the dialogs) and a
   // message shown under the wait cursor; keeps each frame in `frames`, a
-  // chooser's drive list in `drives` and each file dialog's name and filters
-  // in `fileDialogs`.
+  // chooser's drive list in `drives`, each file dialog's name and filters
+  // in `fileDialogs`, and what a window of ours cut off in `cutOff` (checked
+  // for every test at its end).
   void AnswerModals(QStringList steps) {
     auto* timer = new QTimer(&form);  // gone with the window if never needed
     timer->setInterval(10);
@@ -59,6 +62,10 @@ class MainFormTest : public ::testing::Test {
       auto* file = qobject_cast<QFileDialog*>(modal);
       if (file != nullptr)
         fileDialogs << file->objectName() + ": " + file->nameFilters().join(";;");
+      // Qt's own dialogs lay themselves out; ours are checked.
+      if (file == nullptr && qobject_cast<QMessageBox*>(modal) == nullptr) {
+        cutOff << CutOffTexts(*modal);
+      }
       if (chooser != nullptr || file != nullptr) {
         seen << modal->windowTitle() + " @ " +
                     (chooser ? chooser->Directory() : file->directory().absolutePath());
@@ -145,8 +152,9 @@ class MainFormTest : public ::testing::Test {
   Main main;
   std::vector<std::string> opened;
   QStringList seen;
-  QStringList drives;  // the drive list of the last chooser
+  QStringList drives;       // the drive list of the last chooser
   QStringList fileDialogs;  // object name and filters of each file dialog
+  QStringList cutOff;       // texts our dialogs did not show whole
   QList<QRect> frames;
   TMainForm form{main, env};
 };
@@ -163,6 +171,7 @@ TEST_F(MainFormTest, ComponentsAndMenu) {
   EXPECT_EQ(captions, (QStringList{"データの読込＆変換", "Tamikazeを起動して終了", "終了", "変更",
                                    "標準", "変更", "標準", "変更", "標準"}));
   EXPECT_EQ(form.centralWidget()->size(), QSize(kMainWindowWidth, kMainWindowHeight));
+  EXPECT_EQ(CutOffTexts(form).join("\n").toStdString(), "");
   EXPECT_EQ(form.minimumSize(), form.maximumSize());
   EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
 
@@ -354,6 +363,30 @@ TEST_F(MainFormTest, TamikazeInAWinePrefixIsFoundChosenAndLaunchedThere) {
   EXPECT_FALSE(form.isVisible());
   ASSERT_TRUE(QTest::qWaitFor([&log] { return fs::exists(log); }, 5000));
   EXPECT_EQ(testing::ReadBytes(log), prefix + " ja_JP.UTF-8 " + tamikaze + "/Tamikaze.exe\n");
+}
+
+// About: the program's name, its version and the copyright line, whole at
+// any scale (see TearDown), centred on the window.
+TEST_F(MainFormTest, AboutNamesTheVersionAndCopyright) {
+  form.move(50, 40);
+  AnswerModals({"TojiruBtn"});
+  form.findChild<QAction*>("About1")->trigger();
+  ASSERT_EQ(seen.size(), 8);
+  EXPECT_EQ(seen.mid(0, 2), (QStringList{"TamikazeNetData", "バージョン " TAMIKAZE_VERSION}));
+  EXPECT_TRUE(seen[2].startsWith("Copyright (c) ")) << seen[2].toStdString();
+  EXPECT_EQ(frames.front().topLeft(), CentredOn(form.frameGeometry(), frames.front().size()));
+}
+
+// "標準" of the Tamikaze and data rows asks first; "いいえ" changes nothing.
+TEST_F(MainFormTest, ResetAnsweredNoChangesNothing) {
+  const Main before = main;
+  AnswerModals({"IieBtn", "IieBtn"});
+  form.TamikazeHyoBynClick();
+  form.ReadHyoBtnClick();
+  EXPECT_EQ(seen, (QStringList{"「Tamikaze」のインストールしてある場所", "を標準の場所に戻します。",
+                               "JRA-VANデータのある場所", "を標準の場所に戻します。"}));
+  EXPECT_EQ(main.TamikazeDir, before.TamikazeDir);
+  EXPECT_EQ(main.ReadDir, before.ReadDir);
 }
 
 // Without the library: the notice, the read-me, and the window closes with
