@@ -55,6 +55,13 @@ bool IsVariable(const std::string& entry, const std::string& name) {
          entry[name.size()] == '=';
 }
 
+// LANGUAGE and every LC_ variable: each would override LANG for some part of
+// the locale.
+bool IsLocaleVariable(const std::string& entry) {
+  return IsVariable(entry, "LANG") || IsVariable(entry, "LANGUAGE") ||
+         (entry.compare(0, 3, "LC_") == 0 && entry.find('=') != std::string::npos);
+}
+
 }  // namespace
 
 LaunchContext LaunchContext::FromProcess() {
@@ -97,13 +104,10 @@ std::vector<std::string> TamikazeCommand(const std::string& exePath, const std::
 std::vector<std::string> TamikazeEnvironment(const std::vector<std::string>& base,
                                              const std::string& prefix,
                                              const std::string& japaneseLocale) {
-  std::vector<std::string> names;
-  if (!prefix.empty()) names.push_back("WINEPREFIX");
-  if (!japaneseLocale.empty()) names.insert(names.end(), {"LANG", "LC_ALL"});
   std::vector<std::string> environment;
   for (const std::string& entry : base) {
-    bool replaced = false;
-    for (const std::string& name : names) replaced = replaced || IsVariable(entry, name);
+    const bool replaced = (!prefix.empty() && IsVariable(entry, "WINEPREFIX")) ||
+                          (!japaneseLocale.empty() && IsLocaleVariable(entry));
     if (!replaced) environment.push_back(entry);
   }
   if (!prefix.empty()) environment.push_back("WINEPREFIX=" + prefix);

@@ -44,9 +44,10 @@ std::string FindOnPath(const std::string& name, const std::string& pathEnv);
 std::vector<std::string> TamikazeCommand(const std::string& exePath, const std::string& pathEnv);
 
 // The environment Tamikaze gets: `base` with WINEPREFIX = `prefix` when that
-// is not empty and, when `japaneseLocale` is not empty, LANG = it and LC_ALL
-// dropped (it would override LANG). The process's own environment is never
-// changed.
+// is not empty and, when `japaneseLocale` is not empty, LANG = it with
+// LANGUAGE and every LC_ variable dropped (each would override LANG for a
+// part of the locale, the character set with LC_CTYPE). The process's own
+// environment is never changed.
 std::vector<std::string> TamikazeEnvironment(const std::vector<std::string>& base,
                                              const std::string& prefix,
                                              const std::string& japaneseLocale);

@@ -26,7 +26,8 @@ using testing::WriteBytes;
 std::string Recorder(const fs::path& log) {
   const std::string to = "'" + log.string() + "'";
   return "#!/bin/sh\n{ pwd; echo \"$@\"; echo \"WINEPREFIX=${WINEPREFIX-unset} "
-         "LANG=${LANG-unset} LC_ALL=${LC_ALL-unset}\"; } > " +
+         "LANG=${LANG-unset} LC_ALL=${LC_ALL-unset} LC_CTYPE=${LC_CTYPE-unset} "
+         "LANGUAGE=${LANGUAGE-unset}\"; } > " +
          to + ".tmp; mv " + to + ".tmp " + to + "\n";
 }
 
@@ -39,23 +40,27 @@ bool AppearsWithin(const fs::path& path, std::chrono::seconds limit) {
 }
 
 TEST(LaunchTest, OutcomeFollowsWhatCanRunTheProgram) {
+  const std::string inherited = "LANG=C LC_ALL=C LC_CTYPE=C LANGUAGE=en";
   struct Case {
     const char* name;
     bool exePresent, exeExecutable, winePresent;
     const char* folder;  // the Tamikaze folder in the scratch folder
     const char* japaneseLocale;
     LaunchOutcome expected;
-    const char* settings;  // the Wine settings the program sees
+    std::string settings;  // the Wine settings the program sees
   };
   const Case cases[] = {
       {"missing", false, false, true, "Tamikaze", "", LaunchOutcome::Missing, ""},
       {"nothing runs it", true, false, false, "Tamikaze", "", LaunchOutcome::CannotStart, ""},
       {"directly", true, true, false, "Tamikaze", "", LaunchOutcome::Started,
-       "WINEPREFIX=/elsewhere LANG=C LC_ALL=C"},
+       "WINEPREFIX=/elsewhere " + inherited},
       {"through wine", true, false, true, "Tamikaze", "", LaunchOutcome::Started,
-       "WINEPREFIX=/elsewhere LANG=C LC_ALL=C"},
+       "WINEPREFIX=/elsewhere " + inherited},
       {"in a prefix", true, false, true, "keiba/drive_c/Program Files (x86)/Tamikaze",
-       "ja_JP.UTF-8", LaunchOutcome::Started, "WINEPREFIX=@/keiba LANG=ja_JP.UTF-8 LC_ALL=unset"},
+       "ja_JP.UTF-8", LaunchOutcome::Started,
+       "WINEPREFIX=@/keiba LANG=ja_JP.UTF-8 LC_ALL=unset LC_CTYPE=unset LANGUAGE=unset"},
+      {"in a prefix, no Japanese locale", true, false, true, "keiba/drive_c/Program Files/Tamikaze",
+       "", LaunchOutcome::Started, "WINEPREFIX=@/keiba " + inherited},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -68,7 +73,8 @@ TEST(LaunchTest, OutcomeFollowsWhatCanRunTheProgram) {
     if (c.winePresent) chmod(tmp.File("bin/wine", Recorder(log)).c_str(), 0755);
     LaunchContext context;
     context.pathEnv = tmp.Folder("empty").string() + ":" + tmp.Folder("bin").string();
-    context.environment = {"PATH=/usr/bin:/bin", "LANG=C", "LC_ALL=C", "WINEPREFIX=/elsewhere"};
+    context.environment = {"PATH=/usr/bin:/bin", "LANG=C",      "LC_ALL=C",
+                           "LC_CTYPE=C",         "LANGUAGE=en", "WINEPREFIX=/elsewhere"};
     context.japaneseLocale = c.japaneseLocale;
 
     EXPECT_EQ(LaunchTamikaze(tamikaze.string(), context), c.expected);
