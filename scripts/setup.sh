@@ -9,14 +9,14 @@ bash scripts/build.sh
 # race folder.
 out="out/run-$(date +%Y%m%d-%H%M%S)"
 mkdir -p "$out"
+out_abs="$(cd "$out" && pwd)"
+echo
+echo "Sample archives (archive, data type, races, race files, race folder):"
 build/tamikaze-netdata import -o "$out" examples/sample.lzh examples/jra-old-sample.lzh \
   examples/TT091205.lzh examples/TT100411.lzh examples/kd2-sample.lzh examples/kol-sample.lzh
-build/tamikaze-netdata page -o "$out" examples/pages/*
-for folder in sampleS jra-old-sampleS TT091205S TT100411S kd2-sampleS kol-sampleS; do
-  echo
-  echo "Race files written to: $(cd "$out" && pwd)/$folder"
-  ls "$out/$folder"
-done
 echo
-echo "Race files of the sample pages: $(cd "$out" && pwd)"
-ls "$out"/*.uma
+echo "Sample pages (page, layout, runners, race file):"
+build/tamikaze-netdata page -o "$out" examples/pages/*
+count=$(find "$out" -name '*.uma' | wc -l)
+echo
+echo "Sample race files: $count written under $out_abs"
