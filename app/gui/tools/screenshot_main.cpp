@@ -1,14 +1,38 @@
-// Renders the main window, as a new user first sees it, into a PNG file:
+// Renders the main window, as a new user whose Tamikaze is installed in
+// Wine's default prefix first sees it, into a PNG file:
 //   QT_QPA_PLATFORM=offscreen gui_screenshot docs/screenshot.png
 
+#include <unistd.h>
+
 #include <QApplication>
-#include <QDir>
-#include <QPainter>
+#include <QLineEdit>
 #include <QPixmap>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 
 #include "app/gui/main_form.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The home folder the fields show: the user's, not the private one.
+constexpr const char* kShownHome = "/home/keiba";
+
+// A private home holding ~/.wine with Tamikaze.exe installed and a desktop
+// folder, so the shot writes nothing of the user's.
+fs::path MakePrivateHome() {
+  const fs::path home =
+      fs::temp_directory_path() / ("tamikaze-screenshot-" + std::to_string(getpid()));
+  const fs::path tamikaze = home / ".wine/drive_c/Program Files (x86)/Tamikaze";
+  fs::create_directories(tamikaze);
+  fs::create_directories(home / "Desktop");
+  std::ofstream(tamikaze / "Tamikaze.exe").put('\0');
+  return home;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -16,19 +40,22 @@ int main(int argc, char* argv[]) {
     std::cerr << "usage: gui_screenshot OUT.png\n";
     return 2;
   }
-  // A private home, so the shot shows first-start folders and writes nothing
-  // of the user's.
-  const std::filesystem::path home =
-      std::filesystem::temp_directory_path() / "tamikaze-screenshot-home";
-  std::filesystem::create_directories(home / "Desktop");
+  const fs::path home = MakePrivateHome();
   tamikaze::Environment env;
   env.home = home.string();
+  env.xdgConfigHome = (home / ".config").string();
   env.exeDir = QCoreApplication::applicationDirPath().toStdString();
-  tamikaze::Main state;
-  tamikaze::TMainForm window(state, env);
-  window.ensurePolished();
-  window.adjustSize();
-  const bool saved = window.grab().save(QString::fromLocal8Bit(argv[1]));
-  std::filesystem::remove_all(home);
+  bool saved = false;
+  {
+    tamikaze::Main state;
+    tamikaze::TMainForm window(state, env);
+    for (auto* field : window.findChildren<QLineEdit*>()) {
+      field->setText(field->text().replace(QString::fromStdString(env.home), kShownHome));
+    }
+    window.ensurePolished();
+    window.adjustSize();
+    saved = window.grab().save(QString::fromLocal8Bit(argv[1]));
+  }
+  fs::remove_all(home);
   return saved ? 0 : 1;
 }
