@@ -45,11 +45,18 @@ int OpenFolders(int rootFd, const std::vector<std::string>& parts, std::size_t c
 }
 
 int CreateMemberFile(int dirFd, const std::string& leaf) {
+  // Created exclusively, so that a link in the member's place is never
+  // followed; whatever is there (a file, a link) is removed and the file
+  // created again, a folder stays.
+  constexpr int kFlags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
+  const int fd = openat(dirFd, leaf.c_str(), kFlags, 0666);
+  if (fd >= 0 || errno != EEXIST) return fd;
   struct stat st {};
-  if (fstatat(dirFd, leaf.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
-    if (S_ISDIR(st.st_mode) || unlinkat(dirFd, leaf.c_str(), 0) != 0) return -1;
+  if (fstatat(dirFd, leaf.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 || S_ISDIR(st.st_mode) ||
+      unlinkat(dirFd, leaf.c_str(), 0) != 0) {
+    return -1;
   }
-  return openat(dirFd, leaf.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+  return openat(dirFd, leaf.c_str(), kFlags, 0666);
 }
 
 }  // namespace tamikaze::unlha
