@@ -5,7 +5,7 @@
 
 #include "convert/jravan/jra_current.h"
 #include "convert/jravan/jra_old.h"
-#include "convert/jravan/special_registration.h"
+#include "convert/jravan/registrations.h"
 #include "convert/kol/converters.h"
 
 namespace tamikaze {

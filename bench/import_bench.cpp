@@ -7,7 +7,7 @@
 //   TMPDIR=/var/tmp build/import_bench --benchmark_min_time=1
 //
 // Needs jlha and bsdtar on PATH and libunlha32.so beside the executable. The
-// special registrations' season is in special_season_bench.cpp.
+// special registrations' season is in registration_season_bench.cpp.
 #include <benchmark/benchmark.h>
 
 #include <string>

@@ -1,11 +1,11 @@
 // Current special registrations: JRACTOK1.DAT with the horses of JRACUMAJ.DAT.
-#include "convert/jravan/special_registration.h"
+#include "convert/jravan/registrations.h"
 
 #include "convert/jravan/course.h"
 #include "convert/jravan/jra_current.h"
 #include "convert/jravan/race_name.h"
 #include "convert/jravan/record_fields.h"
-#include "convert/jravan/special_race.h"
+#include "convert/jravan/registration_race.h"
 #include "convert/jravan/trial_priority.h"
 #include "convert/race_file_name.h"
 #include "racefile/vocabulary.h"

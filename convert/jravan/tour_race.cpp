@@ -1,11 +1,11 @@
 // Older special registrations: JRA#TOUR.DAT with the horses of JRA#UMAJ.DAT.
-#include "convert/jravan/special_registration.h"
+#include "convert/jravan/registrations.h"
 
 #include "convert/jravan/course.h"
 #include "convert/jravan/jra_old.h"
 #include "convert/jravan/race_name.h"
 #include "convert/jravan/record_fields.h"
-#include "convert/jravan/special_race.h"
+#include "convert/jravan/registration_race.h"
 #include "convert/race_file_name.h"
 #include "text/cp932.h"
 #include "text/numbers.h"

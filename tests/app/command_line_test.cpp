@@ -15,7 +15,7 @@
 #include "app/data_types.h"
 #include "app/import_texts.h"
 #include "tests/app/app_test_support.h"
-#include "tests/convert/special_records.h"
+#include "tests/convert/registration_records.h"
 
 namespace tamikaze {
 namespace {

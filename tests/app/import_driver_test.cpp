@@ -13,7 +13,7 @@
 #include "archive/archive_file.h"
 #include "tests/app/app_test_support.h"
 #include "tests/convert/jra_current_records.h"
-#include "tests/convert/special_records.h"
+#include "tests/convert/registration_records.h"
 #include "tests/support/file_size_limit.h"
 #include "text/cp932.h"
 

@@ -1,11 +1,11 @@
-#include "bench/jra_special_data.h"
+#include "bench/jra_registration_data.h"
 
 #include <vector>
 
 #include "bench/jra_current_data.h"
 #include "bench/made_up.h"
 #include "convert/jravan/jra_current.h"
-#include "convert/jravan/special_registration.h"
+#include "convert/jravan/registrations.h"
 #include "tests/support/record_builder.h"
 #include "text/cp932.h"
 

@@ -6,9 +6,9 @@
 #include <tuple>
 #include <vector>
 
-#include "convert/jravan/special_registration.h"
+#include "convert/jravan/registrations.h"
 #include "convert/jravan/trial_priority.h"
-#include "tests/convert/special_records.h"
+#include "tests/convert/registration_records.h"
 #include "text/numbers.h"
 
 namespace tamikaze::testing {

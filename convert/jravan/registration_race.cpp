@@ -1,4 +1,4 @@
-#include "convert/jravan/special_race.h"
+#include "convert/jravan/registration_race.h"
 
 #include <algorithm>
 

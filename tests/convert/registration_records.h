@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "convert/jravan/special_registration.h"
+#include "convert/jravan/registrations.h"
 #include "tests/convert/jra_old_records.h"
 
 namespace tamikaze::testing {

@@ -16,8 +16,8 @@
 
 #include "app/record_files.h"
 #include "bench/bench_support.h"
-#include "bench/jra_special_data.h"
-#include "convert/jravan/special_registration.h"
+#include "bench/jra_registration_data.h"
+#include "convert/jravan/registrations.h"
 
 namespace tamikaze::bench {
 namespace {
