@@ -2,6 +2,8 @@
 // Current-format race and horse records for the converter tests, built field
 // by field at the positions of the record tables.
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -10,6 +12,7 @@
 #include "racefile/blocks.h"
 #include "tests/support/record_builder.h"
 #include "text/cp932.h"
+#include "text/numbers.h"
 
 namespace tamikaze::testing {
 
@@ -83,6 +86,17 @@ inline RaceLines HeaderLines(const std::vector<std::string>& first5,
   lines.insert(lines.end(), 18, "0.0");
   lines.push_back(line60);
   return lines;
+}
+
+// Runs `convert`, which must end on the field text `named`: no number.
+template <class Convert>
+void ExpectNotInteger(const Convert& convert, const std::string& named) {
+  try {
+    convert();
+    ADD_FAILURE() << "no error for '" << named << "'";
+  } catch (const ENotInteger& e) {
+    EXPECT_EQ(e.what(), "'" + named + "' は整数ではありません");
+  }
 }
 
 }  // namespace tamikaze::testing

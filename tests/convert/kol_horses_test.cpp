@@ -26,9 +26,9 @@ TEST(KolRunners, AreTheRecordsFromTheFirstWithTheKeyOrFromTheFileStart) {
     for (const auto& [key, runners, records] : cases)
       den += KolRace(*f, {{"key", key}, {"runners", runners}});
     // All races in one state: the key index serves every race of the import.
-    ConvertState state = KolState(*f, den, uma);
+    ConvertState state = LoadedState(den, uma, 0, f->raceSize);
     for (int r = 1; r <= state.RaceCount; ++r) {
-      const RaceLines lines = KolConverted(*f, state, r);
+      const RaceLines lines = Converted(state, r, f->convert);
       std::vector<std::string> names, expected;
       for (std::size_t line = 61; line < lines.size(); line += 42)
         names.push_back(Cp932ToUtf8(lines[line].substr(0, 3)));
@@ -47,10 +47,10 @@ TEST(KolRunners, HorseLineHoldsNameAgeAndSex) {
   };
   for (const KolTestFormat* f : kKolFormats) {
     for (const auto& [raceYear, birthYear, sex, ageAndSex] : cases) {
-      ConvertState state =
-          KolState(*f, KolRace(*f, {{"year", raceYear}, {"runners", "01"}}),
-                   KolHorse(*f, "KEY0001", {{"birthYear", birthYear}, {"sex", sex}}));
-      EXPECT_EQ(KolConverted(*f, state).at(61), "ウマ　　　　　　　"_sj + ageAndSex)
+      ConvertState state = LoadedState(
+          KolRace(*f, {{"year", raceYear}, {"runners", "01"}}),
+          KolHorse(*f, "KEY0001", {{"birthYear", birthYear}, {"sex", sex}}), 0, f->raceSize);
+      EXPECT_EQ(Converted(state, 1, f->convert).at(61), "ウマ　　　　　　　"_sj + ageAndSex)
           << f->name << " " << raceYear << birthYear << sex;
     }
   }
@@ -66,14 +66,15 @@ TEST(KolRunners, HorseFileThatEndsEarlyReadsAsSpaces) {
     // Cut inside slot 3's finishing position field, after its first byte.
     const std::string horse = KolHorse(*f, "KEY0001", {}, {{2, slot}, {3, slot}, {4, slot}})
                                   .substr(0, f->slot.at("finish") + 2 * f->slotStride);
-    ConvertState one = KolState(*f, KolRace(*f, {{"runners", "01"}}), horse);
-    const RaceLines lines = KolConverted(*f, one);
+    ConvertState one = LoadedState(KolRace(*f, {{"runners", "01"}}), horse, 0, f->raceSize);
+    const RaceLines lines = Converted(one, 1, f->convert);
     ASSERT_EQ(lines.size(), 61u + 42u);
     EXPECT_EQ(lines.at(70), "芝"_sj);  // slot 2 is whole
-    EXPECT_EQ(RaceLines(lines.begin() + 78, lines.end() - 1), KolPlaceholders(*f, 3));
+    EXPECT_EQ(RaceLines(lines.begin() + 78, lines.end() - 1), WithPlaceholders({}, 3, f->digits));
 
-    ConvertState two = KolState(*f, KolRace(*f, {{"runners", "02"}}), horse);
-    EXPECT_THROW(KolConverted(*f, two), ENotInteger);  // the second runner has no birth year
+    ConvertState two = LoadedState(KolRace(*f, {{"runners", "02"}}), horse, 0, f->raceSize);
+    EXPECT_THROW(Converted(two, 1, f->convert),
+                 ENotInteger);  // the second runner has no birth year
   }
 }
 

@@ -14,24 +14,17 @@ namespace {
 RaceLines PastRace(const KolTestFormat& f, const KolFields& changed, int slot = 1) {
   KolFields fields = UsableSlot(f);
   for (const auto& [field, text] : changed) fields[field] = text;
-  ConvertState state =
-      KolState(f, "", KolHorse(f, "KEY0000") + KolHorse(f, "KEY0001", {}, {{slot, fields}}));
+  ConvertState state = LoadedState(
+      "", KolHorse(f, "KEY0000") + KolHorse(f, "KEY0001", {}, {{slot, fields}}), 0, f.raceSize);
   state.HorseOffset = f.horseSize + 1;
   f.addPastRace(state, slot);
   return state.SaveLst;
 }
 
-TEST(KolPastRace, WritesAUsableSlotInItsEightLines) {
-  for (const KolTestFormat* f : kKolFormats) {
-    const RaceLines expected = {"芝"_sj,  f->distance, "東0410"_sj, "1335",
-                                " 3 3 2", "345",       "良"_sj,     " 1"};
-    for (int slot = 1; slot <= 5; ++slot) EXPECT_EQ(PastRace(*f, {}, slot), expected) << slot;
-  }
-}
-
-// Each field changes one line of the block: the field, the 0-based line,
-// then texts and the line each gives.
-TEST(KolPastRace, ChangesOneLinePerField) {
+// The usable slot in any of the five slots; then each field changes one line
+// of the block: the field, the 0-based line, then texts and the line each
+// gives.
+TEST(KolPastRace, WritesAUsableSlotAndChangesOneLinePerField) {
   struct Field {
     const char* name;
     int line;
@@ -53,7 +46,9 @@ TEST(KolPastRace, ChangesOneLinePerField) {
   };
   // clang-format on
   for (const KolTestFormat* f : kKolFormats) {
-    const RaceLines usable = PastRace(*f, {});
+    const RaceLines usable = {"芝"_sj,  f->distance, "東0410"_sj, "1335",
+                              " 3 3 2", "345",       "良"_sj,     " 1"};
+    for (int slot = 1; slot <= 5; ++slot) EXPECT_EQ(PastRace(*f, {}, slot), usable) << slot;
     for (const Field& field : fields) {
       for (const auto& [text, line] : field.written) {
         RaceLines expected = usable;
@@ -73,7 +68,7 @@ TEST(KolPastRace, UnusableSlotsBecomeThePlaceholderBlock) {
   };
   for (const KolTestFormat* f : kKolFormats) {
     for (const auto& [field, text] : cases)
-      EXPECT_EQ(PastRace(*f, {{field, text}}, 3), KolPlaceholders(*f, 1))
+      EXPECT_EQ(PastRace(*f, {{field, text}}, 3), WithPlaceholders({}, 1, f->digits))
           << f->name << " " << field << " '" << text << "'";
   }
 }

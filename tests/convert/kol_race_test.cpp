@@ -25,26 +25,24 @@ TEST(KolLayout, WritesTheWholeRaceFile) {
                              {"passing", "434241"}};
     const std::string uma = KolHorse(*f, "KEY0001") + KolHorse(*f, "KEY0002", {}, {{2, slot2}}) +
                             KolHorse(*f, "KEY0009", {{"name", "ニバンボシ"_sj}, {"sex", "1"}});
-    ConvertState state = KolState(*f, KolRace(*f, race) + KolRace(*f), uma);
+    ConvertState state = LoadedState(KolRace(*f, race) + KolRace(*f), uma, 0, f->raceSize);
 
-    RaceLines expected = {CopyrightLine(), f->distance, "中山"_sj, "ダ"_sj, "良"_sj, "02"};
-    for (int n = 1; n <= 18; ++n) expected.push_back(std::to_string(n));
-    expected.insert(expected.end(), 18, "0");
-    expected.insert(expected.end(), 18, "0.0");
-    expected.push_back("02");
+    RaceLines expected =
+        HeaderLines({f->distance, "中山"_sj, "ダ"_sj, "良"_sj, "02"},
+                    {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18}, "02");
     expected.push_back("ウマ　　　　　　　"_sj + " 5" + "牡"_sj);
-    expected = KolPlaceholders(*f, 1, expected);
+    expected = WithPlaceholders(expected, 1, f->digits);
     expected.insert(expected.end(),
                     {"ダ"_sj, distance, "名0911"_sj, "2015", " 3 2 1", "352", "重"_sj, " 3"});
-    expected = KolPlaceholders(*f, 3, expected);
+    expected = WithPlaceholders(expected, 3, f->digits);
     expected.insert(expected.end(), {"好"_sj, "ニバンボシ　　　　"_sj + " 5" + "牝"_sj});
-    expected = KolPlaceholders(*f, 5, expected);
+    expected = WithPlaceholders(expected, 5, f->digits);
     expected.push_back("好"_sj);
 
-    EXPECT_EQ(KolConverted(*f, state), expected);
+    EXPECT_EQ(Converted(state, 1, f->convert), expected);
     EXPECT_EQ(state.RaceFileName, "テスト記念"_sj);
     EXPECT_EQ(state.HorseOffset, 2 * f->horseSize + 1);  // a 1-based position
-    EXPECT_EQ(KolConverted(*f, state, 2).size(), 61u);
+    EXPECT_EQ(Converted(state, 2, f->convert).size(), 61u);
     EXPECT_EQ(state.RaceOffset, f->raceSize + 1);
   }
 }
@@ -69,8 +67,8 @@ TEST(KolNaming, NamesEachRaceFromItsNameFieldOrVenueAndNumber) {
     for (const auto& [venue, number, name, fileName] : cases) {
       KolFields fields = {{"venue", venue}, {"number", number}};
       if (!name.empty()) fields["name"] = name;
-      ConvertState state = KolState(*f, KolRace(*f, fields), "");
-      KolConverted(*f, state);
+      ConvertState state = LoadedState(KolRace(*f, fields), "", 0, f->raceSize);
+      Converted(state, 1, f->convert);
       EXPECT_EQ(state.RaceFileName, fileName) << f->name << " " << Cp932ToUtf8(name);
     }
   }
@@ -97,13 +95,12 @@ TEST(KolCourse, VenueAndSurfaceFollowTheFlagsOfEachFormat) {
   for (const auto& [f, venue, flags, line2, line3] : cases) {
     const std::string bytes = flags;
     SCOPED_TRACE(std::string(f->name) + " " + venue + " '" + bytes + "'");
-    ConvertState state = KolState(*f,
-                                  KolRace(*f, {{"venue", venue},
-                                               {"surface", bytes.substr(0, 1)},
-                                               {"course", bytes.substr(1, 1)},
-                                               {"steeplechase", bytes.substr(2, 1)}}),
-                                  "");
-    const RaceLines lines = KolConverted(*f, state);
+    ConvertState state = LoadedState(KolRace(*f, {{"venue", venue},
+                                                  {"surface", bytes.substr(0, 1)},
+                                                  {"course", bytes.substr(1, 1)},
+                                                  {"steeplechase", bytes.substr(2, 1)}}),
+                                     "", 0, f->raceSize);
+    const RaceLines lines = Converted(state, 1, f->convert);
     EXPECT_EQ(lines.at(2), Utf8ToCp932(line2));
     EXPECT_EQ(lines.at(3), Utf8ToCp932(line3));
   }
@@ -124,13 +121,10 @@ TEST(KolLayout, FieldsThatMustBeNumbersEndTheConversion) {
     for (const auto& [raceFields, horseFields, text] : cases) {
       KolFields race = {{"runners", "01"}, {"key", "KEY0001"}};
       for (const auto& [field, value] : raceFields) race[field] = value;
-      ConvertState state = KolState(*f, KolRace(*f, race), KolHorse(*f, "KEY0001", horseFields));
-      try {
-        KolConverted(*f, state);
-        ADD_FAILURE() << f->name << ": no error for '" << text << "'";
-      } catch (const ENotInteger& e) {
-        EXPECT_EQ(e.what(), "'" + std::string(text) + "' は整数ではありません") << f->name;
-      }
+      ConvertState state =
+          LoadedState(KolRace(*f, race), KolHorse(*f, "KEY0001", horseFields), 0, f->raceSize);
+      SCOPED_TRACE(f->name);
+      ExpectNotInteger([&] { Converted(state, 1, f->convert); }, text);
     }
   }
 }

@@ -7,15 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "convert/convert_state.h"
 #include "convert/kol/converters.h"
-#include "racefile/blocks.h"
-#include "tests/support/record_builder.h"
-#include "text/cp932.h"
+#include "tests/convert/jra_current_records.h"  // the state and line helpers
 
 namespace tamikaze::testing {
-
-using namespace literals;
 
 struct KolTestFormat {
   const char* name;
@@ -87,28 +82,6 @@ inline KolFields UsableSlot(const KolTestFormat& f) {
   return {{"venue", "04"},          {"yearMonth", "0410"}, {"skip", "0"},    {"surface", "1"},
           {"distance", f.distance}, {"going", "0"},        {"finish", "01"}, {"time", "1335"},
           {"closing", "345"},       {"passing", "030302"}};
-}
-
-inline ConvertState KolState(const KolTestFormat& f, const std::string& den,
-                             const std::string& uma) {
-  ConvertState state;
-  state.DenText = den;
-  state.UmaText = uma;
-  state.UmaLength = static_cast<int>(uma.size());
-  state.RaceCount = static_cast<int>(den.size()) / f.raceSize;
-  return state;
-}
-
-// The lines of race `race` as the driver collects them, line 0 included.
-inline RaceLines KolConverted(const KolTestFormat& f, ConvertState& state, int race = 1) {
-  state.SaveLst = {CopyrightLine()};
-  f.convert(state, race);
-  return state.SaveLst;
-}
-
-inline RaceLines KolPlaceholders(const KolTestFormat& f, int count, RaceLines lines = {}) {
-  while (count-- > 0) AppendPlaceholderBlock(lines, f.digits);
-  return lines;
 }
 
 }  // namespace tamikaze::testing

@@ -166,33 +166,28 @@ TEST(ConvertLocalPage, NewerHorseLines) {
 // (the four lines after a runner line are not looked at), the end of the
 // table at "明細部↑".
 TEST(ConvertLocalPage, OlderPages) {
-  const PageLines head = {"<HTML>",
-                          "<TITLE>出馬表</TITLE>",
-                          "2009年03月15日 発走15:40 <B>浦和</B> ダート1400ｍ",
-                          "<TR><TD><FONT SIZE=-2>馬番</FONT>",
-                          "-",
-                          "-",
-                          "-",
-                          "-"};
+  PageLines head = {"<HTML>", "<TITLE>出馬表</TITLE>",
+                    "2009年03月15日 発走15:40 <B>浦和</B> ダート1400ｍ",
+                    "<TR><TD><FONT SIZE=-2>馬番</FONT>"};
+  head.resize(8, "-");
   PageLines runner = OlderRunner("セ10", "ハルカゼミライ　　");
   runner[3] = "<TD><FONT SIZE=-2>騎手</FONT>";
   runner[4] = "<!-- 明細部↑ -->";
   const PageLines tableEnd = {"</TABLE>", "<!-- 明細部↑ -->", "</HTML>"};
-  PageLines one = head, two = head, cut = head, early = {"<HTML>", head[2], tableEnd[1]};
-  one += runner;
-  one += tableEnd;
-  two += runner;
-  two += runner;
-  two += tableEnd;
-  cut += runner;
+  const auto page = [](std::initializer_list<PageLines> parts) {
+    PageLines lines;
+    for (const PageLines& part : parts) lines += part;
+    return lines;
+  };
+  const PageLines one = page({head, runner, tableEnd});
+  PageLines cut = page({head, runner});
   cut.resize(cut.size() - 3);
-  early += runner;
-  early += tableEnd;
   const std::pair<PageLines, std::string> cases[] = {
       {one, "1400|浦和|ダ|良|1,逃げ先行有利|1"},
-      {two, "1400|浦和|ダ|良|2,逃げ先行有利|2"},
+      {page({head, runner, runner, tableEnd}), "1400|浦和|ダ|良|2,逃げ先行有利|2"},
       {cut, "error"},
-      {early, "1400|浦和|ダ|良|1,逃げ先行有利|1"},
+      {page({{"<HTML>", head[2], tableEnd[1]}, runner, tableEnd}),
+       "1400|浦和|ダ|良|1,逃げ先行有利|1"},
       {{"<HTML>", head[2], "<FONT SIZE=-2>"}, "error"},  // counting starts beyond the end
       {{"<HTML>", head[2]}, "error"},
   };

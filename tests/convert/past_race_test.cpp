@@ -32,16 +32,12 @@ RaceLines PastRace(const Fields& changed, int slot = 1) {
   return state.SaveLst;
 }
 
-TEST(AddPastRace, WritesAUsableSlotInItsEightLines) {
-  const RaceLines expected = {
-      "芝"_sj, "1600", "東0410"_sj, "1335", " 3 3 2", "345", "良"_sj, " 1",
-  };
-  for (int slot = 1; slot <= 5; ++slot) EXPECT_EQ(PastRace({}, slot), expected) << slot;
-}
-
-// Each field changes one line of the block: the field's position, the
-// 0-based line, then texts and the line each gives.
-TEST(AddPastRace, ChangesOneLinePerField) {
+// The usable slot in any of the five slots; then each field changes one line
+// of the block: the field's position, the 0-based line, then texts and the
+// line each gives.
+TEST(AddPastRace, WritesAUsableSlotAndChangesOneLinePerField) {
+  const RaceLines usable = {"芝"_sj, "1600", "東0410"_sj, "1335", " 3 3 2", "345", "良"_sj, " 1"};
+  for (int slot = 1; slot <= 5; ++slot) EXPECT_EQ(PastRace({}, slot), usable) << slot;
   struct Field {
     int pos1;
     int line;
@@ -56,7 +52,6 @@ TEST(AddPastRace, ChangesOneLinePerField) {
       {983, 6, {{"2", "稍"}, {"3", "重"}, {"4", "不"}, {"5", "5"}, {" ", " "}}},
       {1048, 7, {{"12", "12"}, {"0005", " 5"}, {"  07", " 7"}}},
   };
-  const RaceLines usable = PastRace({});
   for (const Field& f : fields) {
     for (const auto& [text, line] : f.written) {
       RaceLines expected = usable;

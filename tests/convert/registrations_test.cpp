@@ -43,9 +43,6 @@ TEST(SpecialHeader, VenueCourseAndNameFollowEachFormat) {
           {3, "05", "11", "", "東京", "芝", "東京11R"_sj},
           {3, "11", "11", "", "11", "芝", "1111R"},
           {3, "09", "17", "", "阪神", "芝", "阪神11R"_sj},
-          {3, "08", "17", "", "京都(内)", "芝", "京都11R"_sj},
-          {3, "04", "18", "", "新潟(外)", "芝", "新潟11R"_sj},
-          {3, "08", "24", "", "京都", "ダ", "京都11R"_sj},
           {3, "08", "51", "", "京都(外)", "障", "京都11R"_sj},
           {3, "05", "11", "中山　記念"_sj, "東京", "芝", "中山記念"_sj},
           {3, "05", "11", "中山記　　念"_sj, "東京", "芝", "中山記"_sj},
@@ -53,9 +50,7 @@ TEST(SpecialHeader, VenueCourseAndNameFollowEachFormat) {
           {3, "05", "11", twenty + "な"_sj, "東京", "芝", twenty},
           {6, "05", "11", "", "東京", "芝", "東京11R"_sj},
           {6, "11", "11", "", "", "芝", "11R"},
-          {6, "XX", "24", "", "", "ダ", "11R"},
           {6, "09", "17", "", "阪神(内)", "芝", "阪神11R"_sj},
-          {6, "09", "12", "", "阪神(外)", "芝", "阪神11R"_sj},
           {6, "05", "5A", "", "東京", "障", "東京11R"_sj},
           {6, "05", "11", "中山　記念"_sj, "東京", "芝", "中山"_sj},
           {6, "05", "11", "　中山"_sj, "東京", "芝", "東京11R"_sj},
@@ -181,44 +176,15 @@ TEST(SpecialRanking, DoublingRuleByConditionAndAge) {
   }
 }
 
-// The older format ranks by amount alone: missing horses first, the
-// four-year-olds doubled under condition 14, equal amounts in entry order.
-TEST(SpecialRanking, OlderFormatRanksByAmount) {
-  RecordBuilder race = TourRace().Put(56, "14").Put(88, "005");
-  const std::tuple<const char*, const char*> horses[] = {{"0000300", "05"},
-                                                         {"0000500", "06"},
-                                                         {nullptr, nullptr},
-                                                         {"0000500", "06"},
-                                                         {"0000700", "07"}};
-  std::string uma;
-  for (int k = 1; k <= 5; ++k) {
-    const std::string key = "0" + std::to_string(k) + "000000";
-    PutTourEntry(race, k, key, "ウマ"_sj);
-    const auto& [amount, birthYear] = horses[k - 1];
-    if (amount) uma += OldHorse(key, "ウマ"_sj).Put(348, amount).Put(134, birthYear).Str();
-  }
-  EXPECT_EQ(NumberingBlock(ConvertedSpecial(3, race, uma)),
-            (std::vector<int>{3, 5, 1, 2, 4, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18}));
-}
-
 // Line 5 counts at most 18, line 60 every entry (at most 100), and a block
 // follows for each entry in the order of the race record.
 TEST(SpecialLayout, EveryEntryGetsABlockInRecordOrder) {
-  const std::tuple<int, const char*, int, const char*, std::vector<int>> cases[] = {
-      {6, "025", 25, "18", {25, 24, 23, 22, 21, 20, 19, 18, 17, 16, 15, 14, 13, 12, 11, 10, 9, 8}},
-      {6,
-       "120",
-       100,
-       "18",
-       {100, 99, 98, 97, 96, 95, 94, 93, 92, 91, 90, 89, 88, 87, 86, 85, 84, 83}},
-      {3,
-       "150",
-       100,
-       "18",
-       {100, 99, 98, 97, 96, 95, 94, 93, 92, 91, 90, 89, 88, 87, 86, 85, 84, 83}},
-      {3, "000", 0, "0", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18}},
-  };
-  for (const auto& [type, count, entries, line5, numbers] : cases) {
+  // Type, runner count field, entries, line 5; the numbering block counts
+  // down from the last entry (amounts rise with the entry) or, without
+  // entries, up from 1.
+  const std::tuple<int, const char*, int, const char*> cases[] = {
+      {6, "025", 25, "18"}, {6, "120", 100, "18"}, {3, "150", 100, "18"}, {3, "000", 0, "0"}};
+  for (const auto& [type, count, entries, line5] : cases) {
     RecordBuilder race = type == 3 ? TourRace().Put(88, count) : Tok1Race().Put(325, count);
     std::string uma;
     for (int k = 1; k <= entries; ++k) {
@@ -237,6 +203,8 @@ TEST(SpecialLayout, EveryEntryGetsABlockInRecordOrder) {
     ASSERT_EQ(lines.size(), 61u + 42u * entries) << type << " " << count;
     EXPECT_EQ(lines[5], line5);
     EXPECT_EQ(lines[60], std::to_string(entries));
+    std::vector<int> numbers;
+    for (int i = 0; i < 18; ++i) numbers.push_back(entries ? entries - i : i + 1);
     EXPECT_EQ(NumberingBlock(lines), numbers) << type << " " << count;
     for (int k = 1; k <= entries; ++k) {
       EXPECT_EQ(lines[61 + 42 * (k - 1)].substr(0, 18).find(Utf8ToCp932("馬" + std::to_string(k))),
@@ -248,7 +216,21 @@ TEST(SpecialLayout, EveryEntryGetsABlockInRecordOrder) {
 
 // A found horse's block and a missing horse's, line by line, in each format.
 TEST(SpecialLayout, FoundAndMissingHorsesInEachFormat) {
-  const RaceLines filled = {"芝"_sj, "20", "中0410"_sj, "2015", " 3 3 2", "345", "良"_sj, " 3"};
+  // The file of a found horse (slot 1 filled) and a missing one aged `missingAge`.
+  const auto expectedFile = [](const std::string& distance, const std::string& slotDistance,
+                               const char* missingAge, DistanceDigits digits) {
+    RaceLines expected =
+        HeaderLines({distance, "東京"_sj, "芝"_sj, "良"_sj, "2"},
+                    {2, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18}, "2");
+    expected.insert(expected.end(),
+                    {"イチ　　　　　　　"_sj + " 4" + "牝"_sj, "芝"_sj, slotDistance, "中0410"_sj,
+                     "2015", " 3 3 2", "345", "良"_sj, " 3"});
+    expected = WithPlaceholders(expected, 4, digits);
+    expected.insert(expected.end(), {"好"_sj, "ニ　　　　　　　　"_sj + missingAge + "？"_sj});
+    expected = WithPlaceholders(expected, 5, digits);
+    expected.push_back("好"_sj);
+    return expected;
+  };
   // Data type 3: age from the entry's key, sex from the horse record; a
   // missing horse (its key not even a number) gets " 0", "？" and the older
   // placeholder blocks.
@@ -260,19 +242,9 @@ TEST(SpecialLayout, FoundAndMissingHorsesInEachFormat) {
       {638, "06"}, {640, "04"}, {648, "10"},   {655, "20"},     {659, "11"},
       {669, "1"},  {713, "03"}, {718, "2015"}, {730, "030302"}, {739, "345"}};
   for (const auto& [pos1, text] : oldSlot) PutOldSlot(old, 1, pos1, text);
-
-  RaceLines expected =
-      HeaderLines({"16", "東京"_sj, "芝"_sj, "良"_sj, "2"},
-                  {2, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18}, "2");
-  expected.push_back("イチ　　　　　　　"_sj + " 4" + "牝"_sj);
-  expected.insert(expected.end(), filled.begin(), filled.end());
-  expected = WithPlaceholders(expected, 4, DistanceDigits::Two);
-  expected.insert(expected.end(), {"好"_sj, "ニ　　　　　　　　"_sj + " 0" + "？"_sj});
-  expected = WithPlaceholders(expected, 5, DistanceDigits::Two);
-  expected.push_back("好"_sj);
   ConvertState state;
   EXPECT_EQ(ConvertedSpecial(3, tour, OldHorse("99999999", "前"_sj).Str() + old.Str(), &state),
-            expected);
+            expectedFile("16", "20", " 0", DistanceDigits::Two));
   EXPECT_EQ(state.HorseOffset, kJraOldHorseRecordSize);
 
   // Data type 6: name, age and sex from the entry for both; the current
@@ -285,17 +257,8 @@ TEST(SpecialLayout, FoundAndMissingHorsesInEachFormat) {
       {907, "0410"}, {913, "06"},  {961, "2000"}, {965, "11"},    {983, "1"},  {1029, "03"},
       {1031, "03"},  {1033, "02"}, {1038, "345"}, {1041, "2015"}, {1048, "03"}};
   for (const auto& [pos1, text] : slot) PutSlot(current, 1, pos1, text);
-  expected = HeaderLines({"1600", "東京"_sj, "芝"_sj, "良"_sj, "2"},
-                         {2, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18}, "2");
-  expected.push_back("イチ　　　　　　　"_sj + " 4" + "牝"_sj);
-  const RaceLines filledCurrent = {"芝"_sj,  "2000", "中0410"_sj, "2015",
-                                   " 3 3 2", "345",  "良"_sj,     " 3"};
-  expected.insert(expected.end(), filledCurrent.begin(), filledCurrent.end());
-  expected = WithPlaceholders(expected, 4);
-  expected.insert(expected.end(), {"好"_sj, "ニ　　　　　　　　"_sj + " 2" + "？"_sj});
-  expected = WithPlaceholders(expected, 5);
-  expected.push_back("好"_sj);
-  EXPECT_EQ(ConvertedSpecial(6, tok1, current.Str()), expected);
+  EXPECT_EQ(ConvertedSpecial(6, tok1, current.Str()),
+            expectedFile("1600", "2000", " 2", DistanceDigits::Four));
 }
 
 // Every strict field of each format, with the text the message names.
@@ -324,23 +287,14 @@ TEST(SpecialLayout, FieldsThatMustBeNumbersEndTheConversion) {
       {6, {{333, "99999999"}, {333 + 26, "-"}}, {}, "-"},  // a missing horse's sex too
   };
   for (const Case& c : cases) {
-    RecordBuilder race = c.type == 3 ? TourRace().Put(88, "001") : Tok1Race().Put(325, "001");
-    RecordBuilder horse =
-        c.type == 3 ? OldHorse("05000001", "ウマ"_sj) : Tok1Horse("05000001", "ウマ"_sj);
-    if (c.type == 3) {
-      PutTourEntry(race, 1, "05000001", "ウマ"_sj);
-    } else {
-      PutTok1Entry(race, 1, "05000001", "ウマ"_sj);
-    }
+    const OneEntrySample sample = SpecialSample(c.type);
+    RecordBuilder race(sample.races.size()), horse(sample.horses.size());
+    race.Put(1, sample.races);
+    horse.Put(1, sample.horses);
     for (const auto& [pos1, text] : c.race) race.Put(pos1, text);
     for (const auto& [pos1, text] : c.horse) horse.Put(pos1, text);
-    try {
-      ConvertedSpecial(c.type, race, horse.Str());
-      ADD_FAILURE() << c.type << ": no error for '" << c.named << "'";
-    } catch (const ENotInteger& e) {
-      EXPECT_EQ(std::string(e.what()), std::string("'") + c.named + "' は整数ではありません")
-          << c.type;
-    }
+    SCOPED_TRACE(c.type);
+    ExpectNotInteger([&] { ConvertedSpecial(c.type, race, horse.Str()); }, c.named);
   }
 }
 

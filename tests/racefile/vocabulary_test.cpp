@@ -40,16 +40,5 @@ TEST(Blocks, PlaceholderBlockByDistanceDigits) {
   }
 }
 
-TEST(Blocks, HeaderBlocksHaveEighteenLinesEach) {
-  RaceLines numbering, zero, decimalZero;
-  AppendNumberingBlock(numbering);
-  AppendZeroBlock(zero);
-  AppendDecimalZeroBlock(decimalZero);
-  ASSERT_EQ(numbering.size(), 18u);
-  for (int i = 0; i < 18; ++i) EXPECT_EQ(numbering[i], std::to_string(i + 1));
-  EXPECT_EQ(zero, RaceLines(18, "0"));
-  EXPECT_EQ(decimalZero, RaceLines(18, "0.0"));
-}
-
 }  // namespace
 }  // namespace tamikaze
