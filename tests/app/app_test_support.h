@@ -1,16 +1,21 @@
 #pragma once
-// Archives in a scratch folder and a scripted ImportUi for the application
-// shell's tests.
+// Archives in a scratch folder, a scripted ImportUi and the command line run
+// as a child process, for the application shell's tests.
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <csignal>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/import_ui.h"
+#include "tests/convert/jra_current_records.h"
+#include "tests/support/child_process.h"
 #include "tests/support/lh0_writer.h"
 #include "tests/support/scratch_folder.h"
 
@@ -23,7 +28,26 @@ class ArchiveScratchFolder : public ScratchFolder {
   std::string Archive(const std::string& name, const std::vector<Lh0Member>& members) const {
     return File("archives/" + name, MakeLh0Archive(members)).string();
   }
+
+  // A data set of `races` races without runners, all named 東京11R.
+  std::string Cards(const std::string& name, int races) const {
+    const std::string race = CurrentRace().Str();
+    std::string den;
+    for (int i = 0; i < races; ++i) den += race;
+    return Archive(name, {{"JRACDEN1.DAT", den}, {"JRACUMAJ.DAT", ""}});
+  }
 };
+
+// The sorted names in `folder`; none when it is missing.
+inline std::vector<std::string> Entries(const fs::path& folder) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    names.push_back(it->path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
 
 // The lines of the race file at `path`, each ended by CR LF (a last line
 // without it is kept too).
@@ -66,5 +90,44 @@ class FakeImportUi : public ImportUi {
     return interruptAfter >= 0 && interruptionAsked++ >= interruptAfter ? SIGINT : 0;
   }
 };
+
+#ifdef TAMIKAZE_TEST_CLI
+struct RunResult {
+  int status;
+  std::string out, err;
+};
+
+// tamikaze-netdata as a child process with the scratch folder as its home
+// (config and cache folders there too), its output sent to files there.
+class CommandLineFixture : public ::testing::Test {
+ protected:
+  ChildOptions Options(rlim_t fileSizeLimit = RLIM_INFINITY) const {
+    ChildOptions options;
+    options.env = {"HOME=" + scratch_.Path().string()};
+    options.stdoutPath = (scratch_.Path() / "stdout").string();
+    options.stderrPath = (scratch_.Path() / "stderr").string();
+    options.fileSizeLimit = fileSizeLimit;
+    return options;
+  }
+
+  std::unique_ptr<ChildProcess> Start(const std::vector<std::string>& args,
+                                      const ChildOptions& options) const {
+    std::vector<std::string> argv = program_;
+    argv.insert(argv.end(), args.begin(), args.end());
+    return std::make_unique<ChildProcess>(argv, options);
+  }
+
+  RunResult Run(const std::vector<std::string>& args, const ChildOptions& options) const {
+    const int status = Start(args, options)->Wait();
+    const bool file = fs::is_regular_file(options.stdoutPath);
+    return {status, file ? ReadBytes(options.stdoutPath) : "", ReadBytes(options.stderrPath)};
+  }
+  RunResult Run(const std::vector<std::string>& args) const { return Run(args, Options()); }
+
+  ArchiveScratchFolder scratch_;
+  const std::string out_ = scratch_.Folder("out").string();
+  std::vector<std::string> program_{TAMIKAZE_TEST_CLI};  // and what runs it as another user
+};
+#endif
 
 }  // namespace tamikaze::testing

@@ -12,7 +12,6 @@
 #include "app/import_texts.h"
 #include "archive/archive_file.h"
 #include "tests/app/app_test_support.h"
-#include "tests/convert/jra_current_records.h"
 #include "tests/convert/registration_records.h"
 #include "tests/support/file_size_limit.h"
 #include "text/cp932.h"
@@ -41,8 +40,21 @@ class ImportDriverTest : public ::testing::Test {
     return ImportArchive(main_, archive_, ui_, settings);
   }
 
+  // Three races without runners, named 東京11R (so 東京11R.uma, 東京11R2.uma ...).
+  std::string Cards() { return scratch_.Cards("JV0101.lzh", 3); }
+  std::string RaceFolder() const { return main_.OutputDir + "/JV0101S"; }
+
   static std::ptrdiff_t RaceFiles(const std::string& folder) {
     return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
+  }
+
+  // The archive at `path` with the first byte of `data` changed: its listing
+  // stays sound, the member's CRC fails.
+  static std::string Damage(const std::string& path, const std::string& data) {
+    std::string bytes = testing::ReadBytes(path);
+    bytes[bytes.find(data)] ^= 1;
+    testing::WriteBytes(path, bytes);
+    return path;
   }
 
   // Nothing written, nothing left in the temp folder, the wait window never shown.
@@ -63,23 +75,18 @@ TEST_F(ImportDriverTest, RefusesWithItsMessageAndWritesNothing) {
   testing::WriteBytes(notArchive, std::string(300, 'x'));
   const std::string zip = (scratch_.Path() / "cards.zip").string();
   testing::WriteBytes(zip, std::string("PK\x05\x06", 4) + std::string(18, '\0'));
-  // A sound listing of recognised members whose data fails its CRC: the check
-  // refuses it, after the extraction that ran beside the check.
-  const std::string damaged = scratch_.Archive(
-      "damaged.lzh", {{"JRACDEN1.DAT", std::string(1463, '1')}, {"JRACUMAJ.DAT", "horse"}});
-  std::string bytes = testing::ReadBytes(damaged);
-  bytes[bytes.find("horse")] = 'H';
-  testing::WriteBytes(damaged, bytes);
-  // Damaged too, and listing a KD3 member: the check's refusal comes first.
-  const std::string damagedKd3 = scratch_.Archive("kd3damaged.lzh", {{"KOL_DEN1.KD3", "kd3"}});
-  bytes = testing::ReadBytes(damagedKd3);
-  bytes[bytes.find("kd3")] = 'K';
-  testing::WriteBytes(damagedKd3, bytes);
   const std::pair<std::string, std::string> cases[] = {
       {notArchive, texts::kNotAnArchive},
       {zip, texts::kNotAnArchive},
-      {damaged, texts::kNotAnArchive},
-      {damagedKd3, texts::kNotAnArchive},
+      // Recognised members whose data fails its CRC: the check refuses them,
+      // after the extraction that ran beside it.
+      {Damage(scratch_.Archive("damaged.lzh", {{"JRACDEN1.DAT", std::string(1463, '1')},
+                                               {"JRACUMAJ.DAT", "horse"}}),
+              "horse"),
+       texts::kNotAnArchive},
+      // Damaged too, and listing a KD3 member: the check's refusal comes first.
+      {Damage(scratch_.Archive("kd3damaged.lzh", {{"KOL_DEN1.KD3", "kd3"}}), "kd3"),
+       texts::kNotAnArchive},
       // Members of a method the library cannot decode: the method is named.
       {scratch_.Archive("lh9.lzh", {{"JRACDEN1.DAT", "x", 0, "-lh9-"}, {"JRACUMAJ.DAT", ""}}),
        texts::UnsupportedMethod("-lh9-")},
@@ -115,45 +122,38 @@ TEST_F(ImportDriverTest, FolderChecksComeBeforeTheDialogAndCancelSaysNothing) {
 }
 
 // The race folder drops only the last extension, all of it even when the name
-// starts with the dot; an existing one refuses before the archive is looked at.
+// starts with the dot; an existing one refuses before the archive is looked
+// at, and is left as it is.
 TEST_F(ImportDriverTest, RaceFolderIsTheNameWithoutItsLastExtension) {
   for (const auto& [picked, folder] : {std::pair{"a.b.lzh", "a.bS"}, {".lzh", "S"}}) {
-    fs::create_directory(main_.OutputDir + "/" + folder);
+    const std::string taken = main_.OutputDir + "/" + folder;
+    testing::WriteBytes(taken + "/mine.uma", "mine");
     ui_.messages.clear();
     EXPECT_EQ(Import({(scratch_.Path() / picked).string()}).outcome, ImportOutcome::Refused);
-    ASSERT_EQ(ui_.messages.size(), 1u) << picked;
-    EXPECT_EQ(ui_.messages[0].find(std::string(texts::kRaceFolderExists1) + main_.OutputDir + "/" +
-                                   folder + texts::kRaceFolderExists2),
-              0u)
-        << picked;
+    EXPECT_EQ(ui_.messages, std::vector<std::string>{"展開先のフォルダ" + taken +
+                                                     "は、すでに存在します。"
+                                                     "圧縮ファイルのファイル名を変更してから、"
+                                                     "やり直して下さい。"});
+    EXPECT_EQ(testing::ReadBytes(taken + "/mine.uma"), "mine");
   }
 }
 
-TEST_F(ImportDriverTest, RaceCountIsWholeRecordsUpToTheEofMarkAndNoFolderIsReused) {
+TEST_F(ImportDriverTest, RaceCountIsWholeRecordsUpToTheEofMark) {
   std::string marked(2 * 1463, '0');  // two records, but the first 1A, at byte 1500, leaves 1499
   marked[1499] = '\x1A';
   marked[2000] = '\x1A';
   const std::pair<std::string, int> cases[] = {
       {std::string(2000, '0'), 1}, {std::string(1462, '0'), 0}, {marked, 1}};
-  std::string path, folder;
   for (const auto& [den, races] : cases) {
     const std::string name = "JC010" + std::to_string(races) + std::to_string(den.size());
-    path = scratch_.Archive(name + ".lzh", {{"jracumaj.dat", "horses"}, {"JRACDEN1.DAT", den}});
+    const std::string path =
+        scratch_.Archive(name + ".lzh", {{"jracumaj.dat", "horses"}, {"JRACDEN1.DAT", den}});
     ASSERT_EQ(Import({path}).outcome, ImportOutcome::Done) << path;
-    folder = main_.OutputDir + "/" + name + "S";  // the race folder of the archive
     EXPECT_EQ(main_.RaceCount, races) << path;
-    EXPECT_EQ(RaceFiles(folder), races) << path;
+    EXPECT_EQ(RaceFiles(main_.OutputDir + "/" + name + "S"), races) << path;
   }
   EXPECT_EQ(main_.DenText.size(), 1499u);
   EXPECT_EQ(main_.LoadDlgInitialDir, (scratch_.Path() / "archives").string());
-
-  // The same archive again finds its race folder and leaves it as it is.
-  EXPECT_EQ(Import({path}).outcome, ImportOutcome::Refused);
-  EXPECT_EQ(ui_.messages, std::vector<std::string>{"展開先のフォルダ" + folder +
-                                                   "は、すでに存在します。"
-                                                   "圧縮ファイルのファイル名を変更してから、"
-                                                   "やり直して下さい。"});
-  EXPECT_EQ(RaceFiles(folder), 1);
 }
 
 // The second archive of the special registrations: found beside the first by
@@ -181,14 +181,10 @@ TEST_F(ImportDriverTest, SpecialRegistrationsFetchTheSecondArchive) {
 
     // A second archive whose horse file fails its CRC is refused by the full
     // check, after the extraction that ran beside it.
-    std::string damaged =
-        testing::ReadBytes(scratch_.Archive("damaged.lzh", {{row.horseFile, sample.horses}}));
-    damaged[damaged.size() - 100] ^= 1;
-    testing::WriteBytes(scratch_.Path() / "archives/damaged.lzh", damaged);
+    const std::string damaged =
+        Damage(scratch_.Archive("damaged.lzh", {{row.horseFile, sample.horses}}), sample.horses);
     ui_.messages.clear();
-    EXPECT_EQ(Import({first, (scratch_.Path() / "archives/damaged.lzh").string()}).outcome,
-              ImportOutcome::Refused)
-        << type;
+    EXPECT_EQ(Import({first, damaged}).outcome, ImportOutcome::Refused) << type;
     EXPECT_EQ(ui_.messages, std::vector<std::string>{texts::kNotAnArchive}) << type;
     ExpectNothingWritten();
 
@@ -206,20 +202,9 @@ TEST_F(ImportDriverTest, SpecialRegistrationsFetchTheSecondArchive) {
   }
 }
 
-class RaceFolderPublishingTest : public ImportDriverTest {
- protected:
-  // Three races without runners, named 東京11R (so 東京11R.uma, 東京11R2.uma ...).
-  std::string Cards() {
-    const std::string race = testing::CurrentRace().Str();
-    return scratch_.Archive("JV0101.lzh",
-                            {{"JRACDEN1.DAT", race + race + race}, {"JRACUMAJ.DAT", ""}});
-  }
-  std::string RaceFolder() const { return main_.OutputDir + "/JV0101S"; }
-};
-
 // Whatever check between the steps finds the import interrupted, nothing is
 // left: no race folder under any name, nothing in the temp folder.
-TEST_F(RaceFolderPublishingTest, InterruptedAtAnyCheckLeavesNothing) {
+TEST_F(ImportDriverTest, InterruptedAtAnyCheckLeavesNothing) {
   const std::string cards = Cards();
   ui_.interruptAfter = INT_MAX;  // counts the checks of a whole import
   ASSERT_EQ(Import({cards}).outcome, ImportOutcome::Done);
@@ -240,7 +225,7 @@ TEST_F(RaceFolderPublishingTest, InterruptedAtAnyCheckLeavesNothing) {
 
 // Another import of the same archive finished first: this one is refused as
 // if the folder had been there from the start, and leaves the other's alone.
-TEST_F(RaceFolderPublishingTest, RaceFolderTakenMeanwhileIsRefused) {
+TEST_F(ImportDriverTest, RaceFolderTakenMeanwhileIsRefused) {
   ui_.onShowWait = [&] { testing::WriteBytes(RaceFolder() + "/theirs.uma", "theirs"); };
   const ImportReport report = Import({Cards()});
   EXPECT_EQ(report.outcome, ImportOutcome::Refused);
@@ -254,7 +239,7 @@ TEST_F(RaceFolderPublishingTest, RaceFolderTakenMeanwhileIsRefused) {
 
 // A race file that cannot be written ends the import with the file's final
 // name and the reason, and no race folder appears.
-TEST_F(RaceFolderPublishingTest, WriteFailureLeavesNoRaceFolder) {
+TEST_F(ImportDriverTest, WriteFailureLeavesNoRaceFolder) {
   std::optional<testing::FileSizeLimit> limit;  // set once the members are extracted
   ui_.onShowWait = [&] { limit.emplace(100); };
   ImportReport report;

@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <deque>
-
 #include "app/import_texts.h"
 #include "convert/localhtml/page_import.h"
 #include "racefile/blocks.h"
@@ -21,15 +19,12 @@ namespace fs = std::filesystem;
 class FakePageUi : public PageImportUi {
  public:
   explicit FakePageUi(const Main& main) : main_(main) {}
-  std::deque<std::optional<std::string>> answers;
+  std::optional<std::string> answer;  // of every open dialog
   std::vector<OpenFileRequest> requests;
   std::vector<std::string> shown;  // messages, and the message window's lines
 
   std::optional<std::string> OpenPage(const OpenFileRequest& request) override {
     requests.push_back(request);
-    if (answers.empty()) return std::nullopt;
-    auto answer = answers.front();
-    answers.pop_front();
     return answer;
   }
   void Message(const std::string& text) override { shown.push_back(text); }
@@ -50,7 +45,7 @@ class LocalPageImportTest : public ::testing::Test {
     main.LoadDlg2InitialDir = scratch.Folder("read");
   }
   PageImportReport Run(std::optional<std::string> page) {
-    ui.answers = {std::move(page)};
+    ui.answer = std::move(page);
     PageImportReport report;
     ImportLocalPage(main, ui, {}, report);
     return report;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
 #include <tuple>
 
 #include "app/data_types.h"
@@ -35,13 +36,7 @@ TEST(RecognizeDataTypeTest, FirstThreeMemberNamesInTableOrder) {
 // The files, record sizes and second archive of each data set: a wrong size
 // miscounts the races, a dropped second archive leaves UmaText empty.
 TEST(DataTypeTableTest, FilesRecordSizesAndSecondArchive) {
-  struct Row {
-    const char* raceCard;
-    const char* horse;
-    const char* extra;
-    int recordSize;
-    bool second;
-  };
+  using Row = std::tuple<std::string, std::string, std::string, int, bool>;
   const Row expected[6] = {
       {"JRA#DEN1.DAT", "JRA#UMAJ.DAT", "", 584, false},
       {"KOL_DEN.DAT", "KOL_UMA.DAT", "", 1537, false},
@@ -52,13 +47,10 @@ TEST(DataTypeTableTest, FilesRecordSizesAndSecondArchive) {
   };
   for (int type = 1; type <= 6; ++type) {
     const DataTypeInfo& row = DataTypeRow(type);
-    const Row& want = expected[type - 1];
     EXPECT_EQ(row.dataType, type);
-    EXPECT_STREQ(row.raceCardFile, want.raceCard) << type;
-    EXPECT_STREQ(row.horseFile, want.horse) << type;
-    EXPECT_STREQ(row.extraFile, want.extra) << type;
-    EXPECT_EQ(row.recordSize, want.recordSize) << type;
-    EXPECT_EQ(row.secondArchive, want.second) << type;
+    EXPECT_EQ(
+        Row(row.raceCardFile, row.horseFile, row.extraFile, row.recordSize, row.secondArchive),
+        expected[type - 1]);
   }
   EXPECT_THROW(DataTypeRow(0), std::out_of_range);
   EXPECT_THROW(DataTypeRow(7), std::out_of_range);
