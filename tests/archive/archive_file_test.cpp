@@ -28,13 +28,11 @@ TEST(ArchiveCommandLine, ExtractionCommandLinesOrRefusal) {
   };
   const std::string arc = "/a/b.lzh", head = "x -+ -n1 -x1 -jse1 -jso1  \"/a/b.lzh\" ";
   const std::string cwd = fs::current_path().string();
+  // Relative paths go as absolute ones: "-" at their start is no switch.
+  const std::string relative =
+      "x -+ -n1 -x1 -jse1 -jso1  \"" + cwd + "/-b.lzh\" \"" + cwd + "/-t/\"";
   const Case cases[] = {
-      // Relative paths go as absolute ones: "-" at their start is no switch.
-      {"-b.lzh",
-       "-t",
-       {nullptr},
-       &program,
-       "x -+ -n1 -x1 -jse1 -jso1  \"" + cwd + "/-b.lzh\" \"" + cwd + "/-t/\""},
+      {"-b.lzh", "-t", {nullptr}, &program, relative},
       {arc, "/tmp/t", {nullptr}, &program, head + "\"/tmp/t/\""},
       {arc, "/tmp/t/", {nullptr}, nullptr, head + "\"/tmp/t/\""},
       {arc, "/tmp/t", {nullptr, "A.DAT", nullptr}, &program, head + "\"/tmp/t/\" A.DAT"},

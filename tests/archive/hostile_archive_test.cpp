@@ -13,9 +13,12 @@ namespace {
 class HostileArchiveTest : public TempFolderTest {
  protected:
   int Extract(const std::vector<Lh0Member>& members, int level) {
+    return Extract(MakeLh0Archive(members, level));
+  }
+  int Extract(const std::string& bytes) {
     fs::create_directories(outside());
     fs::create_directories(dest());
-    WriteLh0Archive(root_ / "hostile.lzh", members, level);
+    WriteBytes(root_ / "hostile.lzh", bytes);
     TArchiveFile archive(UNLHA32_PATH);
     archive.SetFileName((root_ / "hostile.lzh").string());
     archive.Options() = ProgramOptions();
@@ -75,12 +78,7 @@ TEST_F(HostileArchiveTest, DamagedMemberLeavesNoPartialFile) {
   std::string bytes =
       MakeLh0Archive({{"A.DAT", "sound"}, {"B.DAT", std::string(5000, 'b')}, {"C.DAT", "sound"}});
   bytes[bytes.find("bbbb") + 100] = 'X';
-  fs::create_directories(dest());
-  WriteBytes(root_ / "damaged.lzh", bytes);
-  TArchiveFile archive(UNLHA32_PATH);
-  archive.SetFileName((root_ / "damaged.lzh").string());
-  archive.Options() = ProgramOptions();
-  EXPECT_NE(archive.ExtractFiles(nullptr, nullptr, dest().string(), {nullptr}), 0);
+  EXPECT_NE(Extract(bytes), 0);
   EXPECT_EQ(FilesBelow(dest()), (std::vector<std::string>{"A.DAT", "C.DAT"}));
 }
 

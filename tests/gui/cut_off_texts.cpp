@@ -26,10 +26,8 @@ QStringList CutOffTexts(const QWidget& window) {
   for (const QLabel* label : window.findChildren<QLabel*>()) {
     if (!label->isVisibleTo(&window) || label->text().isEmpty() || label->wordWrap()) continue;
     const QRect room = label->contentsRect().translated(label->mapTo(&window, QPoint(0, 0)));
-    const int needs = TextWidth(*label, label->text());
-    if (needs > room.intersected(inside).width()) {
-      cut << Shortage(*label, label->text(), needs, room.intersected(inside).width());
-    }
+    const int needs = TextWidth(*label, label->text()), has = room.intersected(inside).width();
+    if (needs > has) cut << Shortage(*label, label->text(), needs, has);
     if (label->fontMetrics().height() > room.height()) {
       cut << Shortage(*label, label->text(), label->fontMetrics().height(), room.height()) +
                  " (height)";
@@ -40,9 +38,7 @@ QStringList CutOffTexts(const QWidget& window) {
     const QRect room =
         QRect(button->mapTo(&window, QPoint(0, 0)), button->size()).intersected(inside);
     const int needs = TextWidth(*button, button->text()) + 2 * kButtonPadding;
-    if (needs > room.width()) {
-      cut << Shortage(*button, button->text(), needs, room.width());
-    }
+    if (needs > room.width()) cut << Shortage(*button, button->text(), needs, room.width());
   }
   if (!window.windowTitle().isEmpty() && CaptionWidth(window.windowTitle()) > window.width()) {
     cut << Shortage(window, window.windowTitle(), CaptionWidth(window.windowTitle()),

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <QtWidgets>
 
 #include "app/gui/dir_form.h"
@@ -28,14 +30,8 @@ TEST(FormsTest, CaptionsSizesAndComponents) {
   TKakuninForm kakunin("a", "b", nullptr);
   TDirForm dir(nullptr, DriveList(Environment{}));
   TTextForm text(nullptr);
-  struct Case {
-    QWidget* form;
-    QString caption;  // empty: set by the caller
-    QSize client;
-    bool closeBox;
-    QString children;
-  };
-  const Case cases[] = {
+  // The window, its caption ("": set by the caller), size, close box, children.
+  const std::tuple<QWidget*, QString, QSize, bool, QString> cases[] = {
       {&print, "TamikazeNetData", {374, 173}, true, "TojiruBtn"},  // labels: below
       {&wait, "少しお待ち下さい", {313, 118}, false, "MessageLbl Label2"},
       {&kakunin, "確認", {297, 99}, false, "KakuninLbl KakuninLbl2 HaiBtn IieBtn"},
@@ -53,6 +49,7 @@ TEST(FormsTest, CaptionsSizesAndComponents) {
     for (const QString& child : children.split(' ')) {
       EXPECT_NE(form->findChild<QWidget*>(child), nullptr) << child.toStdString();
     }
+    EXPECT_EQ(CutOffTexts(*form).join("\n").toStdString(), "");  // the designed texts whole
   }
 }
 
@@ -83,8 +80,7 @@ TEST(FormsTest, WindowsWidenForLongLines) {
                        "を標準の場所に戻します。", nullptr);
   TWaitForm wait(nullptr);
   wait.SetMessage(QStringLiteral("データを解凍＆変換しています（特別登録馬の競走馬ファイル）"));
-  for (QWidget* form : {static_cast<QWidget*>(&print), static_cast<QWidget*>(&kakunin),
-                        static_cast<QWidget*>(&wait)}) {
+  for (QWidget* form : std::initializer_list<QWidget*>{&print, &kakunin, &wait}) {
     SCOPED_TRACE(form->metaObject()->className());
     EXPECT_EQ(CutOffTexts(*form).join("\n").toStdString(), "");
   }
@@ -96,14 +92,6 @@ TEST(FormsTest, WindowsWidenForLongLines) {
   auto* hai = kakunin.findChild<QPushButton*>("HaiBtn");
   auto* iie = kakunin.findChild<QPushButton*>("IieBtn");
   EXPECT_LE(std::abs(hai->x() + iie->geometry().right() - kakunin.width()), 2);
-}
-
-// The designed windows show their own texts whole.
-TEST(FormsTest, DesignedTextsFit) {
-  TWaitForm wait(nullptr);
-  TTextForm text(nullptr);
-  EXPECT_EQ(CutOffTexts(wait).join("\n").toStdString(), "");
-  EXPECT_EQ(CutOffTexts(text).join("\n").toStdString(), "");
 }
 
 // An even size less an odd one: each half is taken on its own, rounding

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 #include <QTest>
 #include <QtWidgets>
@@ -60,12 +61,11 @@ class MainFormTest : public ::testing::Test {
       frames << modal->frameGeometry();
       auto* chooser = qobject_cast<TDirForm*>(modal);
       auto* file = qobject_cast<QFileDialog*>(modal);
+      auto* box = qobject_cast<QMessageBox*>(modal);
       if (file != nullptr)
         fileDialogs << file->objectName() + ": " + file->nameFilters().join(";;");
-      // Qt's own dialogs lay themselves out; ours are checked.
-      if (file == nullptr && qobject_cast<QMessageBox*>(modal) == nullptr) {
-        cutOff << CutOffTexts(*modal);
-      }
+      if (file == nullptr && box == nullptr)
+        cutOff << CutOffTexts(*modal);  // Qt's lay themselves out
       if (chooser != nullptr || file != nullptr) {
         seen << modal->windowTitle() + " @ " +
                     (chooser ? chooser->Directory() : file->directory().absolutePath());
@@ -79,7 +79,7 @@ class MainFormTest : public ::testing::Test {
         if (file) file->findChild<QLineEdit*>("fileNameEdit")->setText(step);
         return static_cast<QDialog*>(modal)->accept();
       }
-      if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      if (box != nullptr) {
         seen << box->text();
         if (QApplication::overrideCursor() != nullptr) seen << "under the wait cursor";
         return box->accept();
@@ -146,6 +146,11 @@ class MainFormTest : public ::testing::Test {
     for (QAction* action : actions) names << (texts ? action->text() : action->objectName());
     return names;
   }
+  static QStringList Lines(const std::vector<std::string>& lines) {
+    QStringList list;
+    for (const std::string& line : lines) list << QString::fromStdString(line);
+    return list;
+  }
 
   testing::ScratchFolder scratch;
   Environment env = TestEnvironment();
@@ -161,12 +166,11 @@ class MainFormTest : public ::testing::Test {
 
 TEST_F(MainFormTest, ComponentsAndMenu) {
   QStringList captions;
-  for (const QString& name : QString("LoadBtn TamikazeBtn ShuryouBtn TamikazeHenkouBtn "
-                                     "TamikazeHyoByn OutputHenkouBtn OutputHyoBtn ReadHenkouBtn "
-                                     "ReadHyoBtn")
-                                 .split(' ')) {
+  for (const char* name :
+       {"LoadBtn", "TamikazeBtn", "ShuryouBtn", "TamikazeHenkouBtn", "TamikazeHyoByn",
+        "OutputHenkouBtn", "OutputHyoBtn", "ReadHenkouBtn", "ReadHyoBtn"}) {
     auto* button = form.findChild<QPushButton*>(name);
-    captions << (button != nullptr ? button->text() : "missing " + name);
+    captions << (button != nullptr ? button->text() : QString("missing ") + name);
   }
   EXPECT_EQ(captions, (QStringList{"データの読込＆変換", "Tamikazeを起動して終了", "終了", "変更",
                                    "標準", "変更", "標準", "変更", "標準"}));
@@ -220,13 +224,7 @@ TEST_F(MainFormTest, ChihouMenuConvertsASavedPage) {
   EXPECT_EQ(seen.mid(1, 2),
             (QStringList{title + " @ " + QString::fromStdString(main.LoadDlg2InitialDir),
                          QString::fromStdString(RaceFileExistsMessage("race.uma"))}));
-  QStringList notLocal;
-  for (const std::string& line : NotLocalPageLines()) notLocal << QString::fromStdString(line);
-  notLocal << ""
-           << ""
-           << ""
-           << "";
-  EXPECT_EQ(seen.mid(4, 8), notLocal);
+  EXPECT_EQ(seen.mid(4, 8), Lines(NotLocalPageLines()) + QStringList(4, ""));
   EXPECT_EQ(seen.mid(13), QStringList{"リストのインデックスが範囲を超えています (5)"});
   EXPECT_EQ(std::distance(fs::directory_iterator(main.OutputDir), fs::directory_iterator()), 1);
 }
@@ -263,39 +261,40 @@ TEST_F(MainFormTest, TamikazeFolderChange) {
 // Each "変更" starts the chooser at the program's folder when its folder is
 // gone, and going back leaves the program's folder in the row.
 TEST_F(MainFormTest, MissingFolderStartsChooserAtAppDir) {
-  struct Row {
-    std::string Main::*folder;
-    void (TMainForm::*command)();
-    const char* caption;
-  };
-  const Row rows[] = {
+  const std::tuple<std::string Main::*, void (TMainForm::*)(), const char*> rows[] = {
       {&Main::TamikazeDir, &TMainForm::TamikazeHenkouBtnClick,
        "「Tamikaze」のインストールしてある場所の変更"},
       {&Main::OutputDir, &TMainForm::OutputHenkouBtnClick, "レースファイルを展開する場所の変更"},
       {&Main::ReadDir, &TMainForm::ReadHenkouBtnClick, "「JRA-VAN，競馬道データ」のある場所の変更"},
   };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.caption);
-    main.*row.folder = scratch.Path() / "gone";
+  for (const auto& [folder, command, caption] : rows) {
+    main.*folder = scratch.Path() / "gone";
     seen.clear();
     AnswerModals({""});
-    (form.*row.command)();
-    EXPECT_EQ(seen, QStringList{row.caption + QString::fromStdString(" @ " + main.AppDir)});
-    EXPECT_EQ(main.*row.folder, main.AppDir);
+    (form.*command)();
+    EXPECT_EQ(seen, QStringList{caption + QString::fromStdString(" @ " + main.AppDir)});
+    EXPECT_EQ(main.*folder, main.AppDir) << caption;
   }
 }
 
-// The question is centred on the window and only "はい" acts; the default
-// race-file folder is named, not created, while the Tamikaze folder is
-// missing.
-TEST_F(MainFormTest, ResetOutputFolder) {
+// Each "標準" asks first, centred on the window, and "いいえ" changes nothing;
+// on "はい" the default race-file folder is named, not created, while the
+// Tamikaze folder is missing.
+TEST_F(MainFormTest, ResetAsksFirst) {
   form.move(100, 60);
-  const std::string before = main.OutputDir;
-  AnswerModals({"IieBtn"});
+  main.TamikazeDir = main.OutputDir = main.ReadDir = scratch.Folder("chosen");
+  const Main before = main;
+  AnswerModals({"IieBtn", "IieBtn", "IieBtn"});
+  form.TamikazeHyoBynClick();
   form.OutputHyoBtnClick();
-  EXPECT_EQ(main.OutputDir, before);
-  EXPECT_EQ(seen, (QStringList{"レースファイルを展開する場所", "を標準の場所に戻します。"}));
-  EXPECT_EQ(frames.front().topLeft(), CentredOn(form.frameGeometry(), frames.front().size()));
+  form.ReadHyoBtnClick();
+  const QString back = "を標準の場所に戻します。";
+  EXPECT_EQ(seen,
+            (QStringList{"「Tamikaze」のインストールしてある場所", back,
+                         "レースファイルを展開する場所", back, "JRA-VANデータのある場所", back}));
+  EXPECT_EQ(frames[1].topLeft(), CentredOn(form.frameGeometry(), frames[1].size()));
+  EXPECT_EQ(std::tie(main.TamikazeDir, main.OutputDir, main.ReadDir),
+            std::tie(before.TamikazeDir, before.OutputDir, before.ReadDir));
 
   main.TamikazeDir = scratch.Path() / "removed";
   AnswerModals({"HaiBtn"});
@@ -337,9 +336,7 @@ TEST_F(MainFormTest, LaunchRefusedWhenTamikazeExeIsMissing) {
 TEST_F(MainFormTest, TamikazeInAWinePrefixIsFoundChosenAndLaunchedThere) {
   const std::string prefix = env.home + "/.local/share/wineprefixes/keiba";
   const std::string tamikaze = prefix + "/drive_c/Program Files (x86)/Tamikaze";
-  scratch.File(
-      "home/.local/share/wineprefixes/keiba/drive_c/Program Files (x86)/Tamikaze/"
-      "Tamikaze.exe");
+  testing::WriteBytes(tamikaze + "/Tamikaze.exe", "");
   Environment newUser = env;
   newUser.xdgConfigHome = scratch.Path() / "new-user-config";
   Main newMain;
@@ -377,18 +374,6 @@ TEST_F(MainFormTest, AboutNamesTheVersionAndCopyright) {
   EXPECT_EQ(frames.front().topLeft(), CentredOn(form.frameGeometry(), frames.front().size()));
 }
 
-// "標準" of the Tamikaze and data rows asks first; "いいえ" changes nothing.
-TEST_F(MainFormTest, ResetAnsweredNoChangesNothing) {
-  const Main before = main;
-  AnswerModals({"IieBtn", "IieBtn"});
-  form.TamikazeHyoBynClick();
-  form.ReadHyoBtnClick();
-  EXPECT_EQ(seen, (QStringList{"「Tamikaze」のインストールしてある場所", "を標準の場所に戻します。",
-                               "JRA-VANデータのある場所", "を標準の場所に戻します。"}));
-  EXPECT_EQ(main.TamikazeDir, before.TamikazeDir);
-  EXPECT_EQ(main.ReadDir, before.ReadDir);
-}
-
 // Without the library: the notice, the read-me, and the window closes with
 // its position saved.
 TEST_F(MainFormTest, MissingLibraryShowsNoticeOpensReadmeAndCloses) {
@@ -396,9 +381,7 @@ TEST_F(MainFormTest, MissingLibraryShowsNoticeOpensReadmeAndCloses) {
   AnswerModals({"TojiruBtn"});
   form.show();
   ASSERT_TRUE(QTest::qWaitFor([this] { return !opened.empty(); }, 3000));
-  QStringList notice;
-  for (const std::string& line : MissingLibraryNotice()) notice << QString::fromStdString(line);
-  EXPECT_EQ(seen, notice << "");
+  EXPECT_EQ(seen, Lines(MissingLibraryNotice()) << "");
   EXPECT_EQ(opened, std::vector<std::string>{main.AppDir + "/Readme.txt"});
   EXPECT_EQ(SavedPosition(), QPoint(33, 44));
 }
@@ -420,27 +403,19 @@ TEST_F(MainFormTest, ImportErrorIsShownAfterTheWaitWindow) {
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-// A file opened from a file manager: the archive is imported without the
-// dialog, and the next dialog starts in its folder.
-TEST_F(MainFormTest, GivenArchiveIsImportedWithoutTheDialog) {
+// An archive and a page opened from a file manager are imported without
+// their dialogs, which start next time in their folders.
+TEST_F(MainFormTest, GivenFilesAreOpenedWithoutTheDialogs) {
   const std::string archive = ReadyToImport("elsewhere");
+  const std::string page = scratch.File("pages/race.htm", "<HTML>\r\n" + "2009年"_sj).string();
   AnswerModals({""});
   form.OpenDocument(archive);
+  form.OpenDocument(page);
   EXPECT_EQ(seen, QStringList{});
   EXPECT_EQ(SampleRaceFiles(), 11);
   EXPECT_EQ(main.LoadDlgInitialDir, scratch.Path() / "elsewhere");
-}
-
-// A saved page opened from a file manager is converted without LoadDlg2,
-// which starts next time in the page's folder.
-TEST_F(MainFormTest, GivenPageIsConvertedWithoutTheDialog) {
-  ReadyToImport("elsewhere");
-  const std::string page = scratch.File("elsewhere/race.htm", "<HTML>\r\n" + "2009年"_sj).string();
-  AnswerModals({""});
-  form.OpenDocument(page);
-  EXPECT_EQ(seen, QStringList{});
   EXPECT_EQ(testing::ReadBytes(main.OutputDir + "/race.uma"), CopyrightLine() + "\r\n");
-  EXPECT_EQ(main.LoadDlg2InitialDir, scratch.Path() / "elsewhere");
+  EXPECT_EQ(main.LoadDlg2InitialDir, scratch.Path() / "pages");
 }
 
 // A given file makes the checks of its command, and what cannot be opened
@@ -449,26 +424,22 @@ TEST_F(MainFormTest, GivenFileRefusedWithItsMessage) {
   const std::string archive = ReadyToImport("downloads");
   const std::string page = scratch.File("downloads/race.html", "<HTML>");
   const std::string gone = scratch.Path() / "downloads/gone.lzh";
-  struct Case {
-    std::string path;
-    bool tamikazeInstalled;
-    QString message;  // "" for any message
-  };
-  const Case cases[] = {
+  // The file, whether Tamikaze is installed, and the message ("" for any).
+  const std::tuple<std::string, bool, QString> cases[] = {
       {archive, false, QString::fromUtf8(import_texts::kNoTamikaze)},
       {scratch.File("downloads/notes.zip"), true, QString::fromUtf8(kNotADocument)},
       {gone, true, QString::fromStdString(DocumentMissingMessage(gone))},
       {page, false, QString::fromUtf8(import_texts::kNoTamikaze)},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.path);
-    main.TamikazeDir = c.tamikazeInstalled ? scratch.Folder("tamikaze").string() : main.AppDir;
+  for (const auto& [path, installed, message] : cases) {
+    SCOPED_TRACE(path);
+    main.TamikazeDir = installed ? scratch.Folder("tamikaze").string() : main.AppDir;
     seen.clear();
     AnswerModals({""});
-    form.OpenDocument(c.path);
+    form.OpenDocument(path);
     ASSERT_EQ(seen.size(), 1);
-    if (!c.message.isEmpty()) {
-      EXPECT_EQ(seen.front(), c.message);
+    if (!message.isEmpty()) {
+      EXPECT_EQ(seen.front(), message);
     }
     EXPECT_TRUE(fs::is_empty(main.OutputDir));
   }

@@ -10,6 +10,7 @@
 // extension, level 2: extended header 0x50); with `method` "-lhd-" and mode
 // 0120777 and the name "link|target" it is a symbolic link.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -46,19 +47,15 @@ inline std::uint16_t Crc16(const std::string& bytes, std::uint16_t crc = 0) {
   return crc;
 }
 
+// Little-endian values: appended (Put16, Put32) or written over (Set16).
 inline void Put16(std::string& out, std::uint32_t v) {
-  out += static_cast<char>(v & 0xFF);
-  out += static_cast<char>((v >> 8) & 0xFF);
+  out.append({char(v), char(v >> 8)});
 }
-
 inline void Put32(std::string& out, std::uint32_t v) {
-  Put16(out, v & 0xFFFF);
-  Put16(out, v >> 16);
+  out.append({char(v), char(v >> 8), char(v >> 16), char(v >> 24)});
 }
-
 inline void Set16(std::string& out, std::size_t at, std::uint32_t v) {
-  out[at] = static_cast<char>(v & 0xFF);
-  out[at + 1] = static_cast<char>((v >> 8) & 0xFF);
+  out.replace(at, 2, {char(v), char(v >> 8)});
 }
 
 constexpr std::uint32_t kDosTime = 0x50210000;  // 2020-01-01 00:00:00
@@ -67,21 +64,16 @@ constexpr std::uint32_t kUnixTime = 1577836800;
 inline std::string Level0Header(const Lh0Member& m) {
   if (m.name.size() > 200) throw std::invalid_argument("level 0 name too long");
   std::string h = "??" + m.method.substr(0, 5);
-  Put32(h, static_cast<std::uint32_t>(m.data.size()));
-  Put32(h, static_cast<std::uint32_t>(m.data.size()));
+  for (int i = 0; i < 2; ++i) Put32(h, static_cast<std::uint32_t>(m.data.size()));
   Put32(h, kDosTime);
-  h += '\x20';  // attribute
-  h += '\x00';  // level
-  h += static_cast<char>(m.name.size());
+  h += std::string("\x20\0", 2) + static_cast<char>(m.name.size());  // attribute, level
   h += m.name;
   Put16(h, Crc16(m.data));
   if (m.unixMode != 0) {
-    h += "U";
-    h += '\x00';  // minor version
+    h += std::string("U\0", 2);  // minor version 0
     Put32(h, kUnixTime);
     Put16(h, m.unixMode);
-    Put16(h, 0);  // uid
-    Put16(h, 0);  // gid
+    Put32(h, 0);  // uid and gid
   }
   h[0] = static_cast<char>(h.size() - 2);
   unsigned sum = 0;
@@ -100,11 +92,9 @@ inline void AddExtension(std::string& h, char type, const std::string& body) {
 
 inline std::string Level2Header(const Lh0Member& m) {
   std::string h = "??" + m.method.substr(0, 5);
-  Put32(h, static_cast<std::uint32_t>(m.data.size()));
-  Put32(h, static_cast<std::uint32_t>(m.data.size()));
+  for (int i = 0; i < 2; ++i) Put32(h, static_cast<std::uint32_t>(m.data.size()));
   Put32(h, kUnixTime);
-  h += '\x20';
-  h += '\x02';
+  h += "\x20\x02";  // attribute, level
   Put16(h, Crc16(m.data));
   h += 'U';                                       // OS id
   Put16(h, 0);                                    // size of the first extension
@@ -114,8 +104,7 @@ inline std::string Level2Header(const Lh0Member& m) {
   AddExtension(h, '\x01', slash == std::string::npos ? m.name : m.name.substr(slash + 1));
   if (slash != std::string::npos) {
     std::string dir = m.name.substr(0, slash + 1);
-    for (char& c : dir)
-      if (c == '/') c = '\xFF';
+    std::replace(dir.begin(), dir.end(), '/', '\xFF');
     AddExtension(h, '\x02', dir);
   }
   if (m.unixMode != 0) {
@@ -146,9 +135,8 @@ inline std::string MakeLh0Archive(const std::vector<Lh0Member>& members, int hea
 inline void WriteLh0Archive(const std::filesystem::path& path,
                             const std::vector<Lh0Member>& members, int headerLevel = 0) {
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  const std::string bytes = MakeLh0Archive(members, headerLevel);
-  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!file) throw std::runtime_error("cannot write " + path.string());
+  if (!(file << MakeLh0Archive(members, headerLevel)))
+    throw std::runtime_error("cannot write " + path.string());
 }
 
 }  // namespace tamikaze::testing
