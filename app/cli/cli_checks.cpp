@@ -7,6 +7,7 @@
 #include "app/cli/command_line.h"
 #include "app/cli/interruption.h"
 #include "app/file_checks.h"
+#include "app/input_file.h"
 #include "app/startup.h"
 #include "text/system_error_text.h"
 
@@ -49,6 +50,20 @@ int RunSubcommand(const SubcommandCall& call, const Environment& env, std::ostre
     return run(main, console);
   } catch (const std::exception& e) {
     console.Message(e.what());
+    return kExitError;
+  }
+}
+
+int ConvertFileAt(Console& console, const std::string& path, const std::function<int()>& convert,
+                  const std::function<std::string(const std::exception&)>& errorText) {
+  if (const std::string problem = InputFileProblem(path); !problem.empty()) {
+    console.FileMessage(path, problem);
+    return kExitRefused;
+  }
+  try {
+    return convert();
+  } catch (const std::exception& e) {
+    console.FileMessage(path, errorText(e));
     return kExitError;
   }
 }

@@ -4,6 +4,7 @@
 // output folder, and the end of the call.
 
 #include <cstddef>
+#include <exception>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -39,6 +40,12 @@ struct SubcommandCall {
 int RunSubcommand(const SubcommandCall& call, const Environment& env, std::ostream& out,
                   std::ostream& err, bool errIsTerminal,
                   const std::function<int(Main& main, Console& console)>& run);
+
+// One file of a call: a file that cannot be read as input is refused with its
+// message; otherwise `convert` runs and gives the exit status, and an error
+// that escapes it is said, worded by `errorText`, and gives kExitError.
+int ConvertFileAt(Console& console, const std::string& path, const std::function<int()>& convert,
+                  const std::function<std::string(const std::exception&)>& errorText);
 
 // The end of a call whose worst outcome was `worst`: an interruption is said
 // (with `leftBehind`, what it left) and gives 128 + its signal; otherwise

@@ -17,7 +17,6 @@
 #include "app/cli/page_command.h"
 #include "app/data_types.h"
 #include "app/import_driver.h"
-#include "app/input_file.h"
 #include "app/main_state.h"
 #include "archive/archive_file.h"
 #include "archive/library_location.h"
@@ -140,21 +139,17 @@ std::string ErrorText(const std::exception& e, const ImportReport& report) {
 int ImportOne(Main& main, TArchiveFile& archive, CliImportUi& ui, Console& console,
               const std::string& path) {
   ImportReport report;
-  int status = kExitDone;
-  if (const std::string problem = InputFileProblem(path); !problem.empty()) {
-    console.FileMessage(path, problem);
-    status = kExitRefused;
-  } else {
-    try {
-      ImportArchive(main, archive, ui, ImportSettings{/*requireTamikaze=*/false}, report);
-      if (report.outcome == ImportOutcome::Interrupted) return kExitDone;  // said once, at the end
-      if (report.outcome != ImportOutcome::Done) status = kExitRefused;
-    } catch (const std::exception& e) {
-      console.FileMessage(path, ErrorText(e, report));
-      status = kExitError;
-    }
-  }
-  PrintSummary(console, path, report);
+  const int status = ConvertFileAt(
+      console, path,
+      [&] {
+        ImportArchive(main, archive, ui, ImportSettings{/*requireTamikaze=*/false}, report);
+        const bool finished =
+            report.outcome == ImportOutcome::Done || report.outcome == ImportOutcome::Interrupted;
+        return finished ? kExitDone : kExitRefused;
+      },
+      [&report](const std::exception& e) { return ErrorText(e, report); });
+  // An interruption is said once, at the end of the call, without a summary.
+  if (report.outcome != ImportOutcome::Interrupted) PrintSummary(console, path, report);
   return status;
 }
 

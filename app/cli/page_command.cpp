@@ -9,7 +9,6 @@
 #include "app/cli/command_line.h"
 #include "app/cli/console.h"
 #include "app/cli/interruption.h"
-#include "app/input_file.h"
 #include "app/local_page_import.h"
 
 namespace tamikaze {
@@ -45,19 +44,13 @@ class CliPageUi : public PageImportUi {
 
 int ImportOne(Main& main, CliPageUi& ui, Console& console, const std::string& path) {
   PageImportReport report;
-  int status = kExitDone;
-  if (const std::string problem = InputFileProblem(path); !problem.empty()) {
-    console.FileMessage(path, problem);
-    status = kExitRefused;
-  } else {
-    try {
-      ImportLocalPage(main, ui, PageImportSettings{/*requireTamikaze=*/false}, report);
-      if (report.outcome != PageImportOutcome::Written) status = kExitRefused;
-    } catch (const std::exception& e) {
-      console.FileMessage(path, e.what());
-      status = kExitError;
-    }
-  }
+  const int status = ConvertFileAt(
+      console, path,
+      [&] {
+        ImportLocalPage(main, ui, PageImportSettings{/*requireTamikaze=*/false}, report);
+        return report.outcome == PageImportOutcome::Written ? kExitDone : kExitRefused;
+      },
+      [](const std::exception& e) { return std::string(e.what()); });
   console.Summary(
       {path, std::to_string(report.layout), std::to_string(report.runners), report.raceFile});
   return status;
