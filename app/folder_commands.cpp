@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "app/file_checks.h"
+#include "import/file_checks.h"
 
 namespace tamikaze {
 namespace fs = std::filesystem;

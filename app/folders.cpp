@@ -4,8 +4,8 @@
 #include <fstream>
 #include <system_error>
 
-#include "app/file_checks.h"
 #include "app/wine_prefixes.h"
+#include "import/file_checks.h"
 
 namespace tamikaze {
 namespace fs = std::filesystem;

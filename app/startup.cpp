@@ -4,10 +4,10 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "app/file_checks.h"
 #include "app/screen_clamp.h"
 #include "app/settings_file.h"
-#include "app/temp_folder.h"
+#include "import/file_checks.h"
+#include "import/temp_folder.h"
 #include "text/system_error_text.h"
 
 namespace tamikaze {

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/file_checks.h"
 #include "app/folders.h"
+#include "import/file_checks.h"
 
 namespace tamikaze {
 namespace fs = std::filesystem;

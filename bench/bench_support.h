@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "app/activation.h"
-#include "app/import_driver.h"
 #include "archive/archive_file.h"
+#include "import/import_driver.h"
 #include "racefile/blocks.h"
 #include "tests/support/scratch_folder.h"
 
@@ -58,7 +58,7 @@ class BenchUi : public ImportUi {
 // removed afterwards. Returns the race files written, or -1 when the import
 // did not finish.
 inline int ImportOnce(const fs::path& folder, const fs::path& archive) {
-  Main main;
+  ImportState main;
   main.OutputDir = (folder / "out").string();
   main.TempDir = (folder / "temp").string();
   fs::create_directories(main.OutputDir);

@@ -14,10 +14,10 @@
 #include <fstream>
 #include <string>
 
-#include "app/record_files.h"
 #include "bench/bench_support.h"
 #include "bench/jra_registration_data.h"
 #include "convert/jravan/registrations.h"
+#include "import/record_files.h"
 
 namespace tamikaze::bench {
 namespace {

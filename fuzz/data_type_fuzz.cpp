@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/data_types.h"
+#include "import/data_types.h"
 #include "racefile/blocks.h"
 #include "text/numbers.h"
 

@@ -6,9 +6,9 @@
 
 #include "app/cli/command_line.h"
 #include "app/cli/interruption.h"
-#include "app/file_checks.h"
-#include "app/input_file.h"
 #include "app/startup.h"
+#include "import/file_checks.h"
+#include "import/input_file.h"
 #include "text/system_error_text.h"
 
 namespace tamikaze {

@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "app/cli/interruption.h"
-#include "app/import_texts.h"
-#include "app/input_file.h"
+#include "import/import_texts.h"
+#include "import/input_file.h"
 
 namespace tamikaze {
 

@@ -10,7 +10,7 @@
 #include <utility>
 
 #include "app/cli/console.h"
-#include "app/import_ui.h"
+#include "import/import_ui.h"
 
 namespace tamikaze {
 

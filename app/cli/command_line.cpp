@@ -15,11 +15,11 @@
 #include "app/cli/help.h"
 #include "app/cli/interruption.h"
 #include "app/cli/page_command.h"
-#include "app/data_types.h"
-#include "app/import_driver.h"
 #include "app/main_state.h"
 #include "archive/archive_file.h"
 #include "archive/library_location.h"
+#include "import/data_types.h"
+#include "import/import_driver.h"
 
 namespace tamikaze {
 namespace {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/cli/command_line.h"
-#include "app/data_types.h"
+#include "import/data_types.h"
 
 #ifndef TAMIKAZE_VERSION
 #define TAMIKAZE_VERSION "0"

@@ -9,7 +9,7 @@
 #include "app/cli/command_line.h"
 #include "app/cli/console.h"
 #include "app/cli/interruption.h"
-#include "app/local_page_import.h"
+#include "import/local_page_import.h"
 
 namespace tamikaze {
 namespace {

@@ -5,7 +5,7 @@
 #include <QStringList>
 
 #include "app/gui/wait_form.h"
-#include "app/import_texts.h"
+#include "import/import_texts.h"
 
 namespace tamikaze {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <utility>
 
-#include "app/import_ui.h"
+#include "import/import_ui.h"
 
 class QWidget;
 

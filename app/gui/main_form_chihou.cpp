@@ -7,7 +7,7 @@
 #include "app/gui/gui_import_ui.h"
 #include "app/gui/main_form.h"
 #include "app/gui/print_form.h"
-#include "app/local_page_import.h"
+#include "import/local_page_import.h"
 
 namespace tamikaze {
 

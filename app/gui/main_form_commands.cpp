@@ -5,7 +5,6 @@
 #include <system_error>
 
 #include "app/desktop_arguments.h"
-#include "app/file_checks.h"
 #include "app/folder_commands.h"
 #include "app/gui/gui_folder_ui.h"
 #include "app/gui/gui_import_ui.h"
@@ -13,8 +12,9 @@
 #include "app/gui/print_form.h"
 #include "app/gui/text_form.h"
 #include "app/help_texts.h"
-#include "app/import_driver.h"
 #include "app/launch.h"
+#include "import/file_checks.h"
+#include "import/import_driver.h"
 #include "racefile/blocks.h"
 #include "text/cp932.h"
 

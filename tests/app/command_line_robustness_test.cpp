@@ -8,8 +8,8 @@
 #include <functional>
 #include <thread>
 
-#include "app/race_folder.h"
-#include "tests/app/app_test_support.h"
+#include "import/race_folder.h"
+#include "tests/import/import_test_support.h"
 
 namespace tamikaze {
 namespace {

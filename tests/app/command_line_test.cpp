@@ -11,10 +11,10 @@
 
 #include "app/cli/cli_import_ui.h"
 #include "app/cli/command_line.h"
-#include "app/data_types.h"
-#include "app/import_texts.h"
-#include "tests/app/app_test_support.h"
+#include "import/data_types.h"
+#include "import/import_texts.h"
 #include "tests/convert/registration_records.h"
+#include "tests/import/import_test_support.h"
 
 namespace tamikaze {
 namespace {

@@ -8,7 +8,7 @@
 #include "app/screen_clamp.h"
 #include "app/settings_file.h"
 #include "app/startup.h"
-#include "app/temp_folder.h"
+#include "import/temp_folder.h"
 #include "tests/support/scratch_folder.h"
 
 namespace tamikaze {

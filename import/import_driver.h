@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "app/import_ui.h"
-#include "app/main_state.h"
+#include "import/import_state.h"
+#include "import/import_ui.h"
 
 namespace tamikaze {
 
@@ -41,12 +41,12 @@ struct ImportSettings {
 // file that cannot be written leaves no race folder; a strict number that does not read leaves the
 // races written before it. The wait window is hidden and the private extraction folder is removed
 // whatever ends the import. The import asks `ui` between races whether a signal asked it to stop.
-ImportReport ImportArchive(Main& main, TArchiveFile& archive, ImportUi& ui,
+ImportReport ImportArchive(ImportState& main, TArchiveFile& archive, ImportUi& ui,
                            const ImportSettings& settings = {});
 
 // The same, filling `report` as the import goes: a caller that catches the
 // error still knows how far it came (race folder, files written).
-void ImportArchive(Main& main, TArchiveFile& archive, ImportUi& ui, const ImportSettings& settings,
-                   ImportReport& report);
+void ImportArchive(ImportState& main, TArchiveFile& archive, ImportUi& ui,
+                   const ImportSettings& settings, ImportReport& report);
 
 }  // namespace tamikaze

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "app/main_state.h"
-#include "app/page_import_ui.h"
+#include "import/import_state.h"
+#include "import/page_import_ui.h"
 
 namespace tamikaze {
 
@@ -35,11 +35,11 @@ struct PageImportSettings {
 // that cannot be read or written, throw std::runtime_error with the UTF-8
 // message to show; nothing is written then. `report` is filled as the
 // import goes.
-void ImportLocalPage(Main& main, PageImportUi& ui, const PageImportSettings& settings,
+void ImportLocalPage(ImportState& main, PageImportUi& ui, const PageImportSettings& settings,
                      PageImportReport& report);
 
 // Sets PrintLines 1 to 4 to the "not a page of the site" lines and shows them.
-void ShowNotLocalPageMessage(Main& main, PageImportUi& ui);
+void ShowNotLocalPageMessage(ImportState& main, PageImportUi& ui);
 
 // The page dialog LoadDlg2: its title and its one filter entry.
 std::string PageDialogTitle();

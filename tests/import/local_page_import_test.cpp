@@ -1,12 +1,12 @@
 // The bonus command without the window: its checks, the dialog, the race
 // file written only at the end under the page's name, never over a file.
-#include "app/local_page_import.h"
+#include "import/local_page_import.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "app/import_texts.h"
 #include "convert/localhtml/page_import.h"
+#include "import/import_texts.h"
 #include "racefile/blocks.h"
 #include "tests/convert/local_page_builder.h"
 #include "tests/support/scratch_folder.h"
@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 
 class FakePageUi : public PageImportUi {
  public:
-  explicit FakePageUi(const Main& main) : main_(main) {}
+  explicit FakePageUi(const ImportState& main) : main_(main) {}
   std::optional<std::string> answer;  // of every open dialog
   std::vector<OpenFileRequest> requests;
   std::vector<std::string> shown;  // messages, and the message window's lines
@@ -33,7 +33,7 @@ class FakePageUi : public PageImportUi {
   }
 
  private:
-  const Main& main_;
+  const ImportState& main_;
 };
 
 class LocalPageImportTest : public ::testing::Test {
@@ -55,7 +55,7 @@ class LocalPageImportTest : public ::testing::Test {
   }
 
   ScratchFolder scratch;
-  Main main;
+  ImportState main;
   FakePageUi ui{main};
 };
 

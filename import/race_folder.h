@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/held_folder.h"
+#include "import/held_folder.h"
 
 namespace tamikaze {
 

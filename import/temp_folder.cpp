@@ -1,4 +1,4 @@
-#include "app/temp_folder.h"
+#include "import/temp_folder.h"
 
 #include <unistd.h>
 

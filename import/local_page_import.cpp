@@ -1,4 +1,4 @@
-#include "app/local_page_import.h"
+#include "import/local_page_import.h"
 
 #include <filesystem>
 #include <fstream>
@@ -6,10 +6,10 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "app/file_checks.h"
-#include "app/import_texts.h"
-#include "app/input_file.h"
 #include "convert/localhtml/page_import.h"
+#include "import/file_checks.h"
+#include "import/import_texts.h"
+#include "import/input_file.h"
 #include "racefile/writer.h"
 
 namespace tamikaze {
@@ -47,7 +47,7 @@ bool NameTaken(const std::string& path) {
 }
 
 // Whether Tamikaze and the output folder are there; says why not.
-bool CheckFolders(const Main& main, PageImportUi& ui, const PageImportSettings& settings) {
+bool CheckFolders(const ImportState& main, PageImportUi& ui, const PageImportSettings& settings) {
   if (settings.requireTamikaze && !FileExists(main.TamikazeDir + "/Tamikaze.exe")) {
     ui.Message(import_texts::kNoTamikaze);
     return false;
@@ -59,7 +59,7 @@ bool CheckFolders(const Main& main, PageImportUi& ui, const PageImportSettings& 
   return true;
 }
 
-PageImportOutcome Import(Main& main, PageImportUi& ui, const PageImportSettings& settings,
+PageImportOutcome Import(ImportState& main, PageImportUi& ui, const PageImportSettings& settings,
                          PageImportReport& report) {
   if (!CheckFolders(main, ui, settings)) return PageImportOutcome::Refused;
   const auto picked =
@@ -99,13 +99,13 @@ PageImportOutcome Import(Main& main, PageImportUi& ui, const PageImportSettings&
 
 }  // namespace
 
-void ImportLocalPage(Main& main, PageImportUi& ui, const PageImportSettings& settings,
+void ImportLocalPage(ImportState& main, PageImportUi& ui, const PageImportSettings& settings,
                      PageImportReport& report) {
   report = PageImportReport{};
   report.outcome = Import(main, ui, settings, report);
 }
 
-void ShowNotLocalPageMessage(Main& main, PageImportUi& ui) {
+void ShowNotLocalPageMessage(ImportState& main, PageImportUi& ui) {
   const std::vector<std::string>& lines = NotLocalPageLines();
   for (std::size_t k = 0; k < lines.size(); ++k) main.PrintLines[k + 1] = lines[k];
   main.PrintMode = static_cast<int>(lines.size());

@@ -11,10 +11,10 @@
 #include <set>
 
 #include "app/activation.h"
-#include "app/import_driver.h"
 #include "archive/archive_file.h"
-#include "tests/app/app_test_support.h"
+#include "import/import_driver.h"
 #include "tests/convert/jra_current_records.h"
+#include "tests/import/import_test_support.h"
 
 namespace tamikaze::testing {
 namespace {
@@ -23,7 +23,7 @@ namespace {
 // answers the open dialog with the archive and records what is shown.
 ImportReport ImportArchiveAt(const ScratchFolder& scratch, const std::string& path,
                              FakeImportUi& ui) {
-  Main main;
+  ImportState main;
   main.OutputDir = scratch.Folder("out").string();
   main.TempDir = (scratch.Path() / "temp").string();
   TArchiveFile archive(TAMIKAZE_TEST_UNLHA32);

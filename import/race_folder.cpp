@@ -1,4 +1,4 @@
-#include "app/race_folder.h"
+#include "import/race_folder.h"
 
 #include <fcntl.h>
 #include <stdio.h>

@@ -1,4 +1,4 @@
-#include "app/data_types.h"
+#include "import/data_types.h"
 
 #include <iterator>
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "app/second_archive.h"
+#include "import/second_archive.h"
 
 #include <filesystem>
 #include <system_error>

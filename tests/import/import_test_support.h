@@ -1,6 +1,6 @@
 #pragma once
 // Archives in a scratch folder, a scripted ImportUi and the command line run
-// as a child process, for the application shell's tests.
+// as a child process, for the tests of the imports and of the command line.
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "app/import_ui.h"
+#include "import/import_ui.h"
 #include "tests/convert/jra_current_records.h"
 #include "tests/support/child_process.h"
 #include "tests/support/lh0_writer.h"

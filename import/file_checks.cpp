@@ -1,4 +1,4 @@
-#include "app/file_checks.h"
+#include "import/file_checks.h"
 
 #include <filesystem>
 #include <system_error>

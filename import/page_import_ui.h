@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "app/import_ui.h"
+#include "import/import_ui.h"
 
 namespace tamikaze {
 

@@ -1,4 +1,4 @@
-#include "app/record_files.h"
+#include "import/record_files.h"
 
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -12,7 +12,7 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "app/data_types.h"
+#include "import/data_types.h"
 
 namespace tamikaze {
 namespace fs = std::filesystem;

@@ -1,4 +1,4 @@
-#include "app/import_driver.h"
+#include "import/import_driver.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -7,14 +7,14 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "app/data_types.h"
-#include "app/file_checks.h"
-#include "app/import_texts.h"
-#include "app/race_folder.h"
-#include "app/record_files.h"
-#include "app/second_archive.h"
-#include "app/temp_folder.h"
 #include "archive/archive_file.h"
+#include "import/data_types.h"
+#include "import/file_checks.h"
+#include "import/import_texts.h"
+#include "import/race_folder.h"
+#include "import/record_files.h"
+#include "import/second_archive.h"
+#include "import/temp_folder.h"
 #include "racefile/blocks.h"
 #include "racefile/writer.h"
 #include "text/cp932.h"
@@ -127,7 +127,7 @@ bool AnyQuote(const std::vector<std::string>& names) {
 // One import from the pick of the archive to the last race file.
 class Import {
  public:
-  Import(Main& main, TArchiveFile& archive, ImportUi& ui, ImportReport& report)
+  Import(ImportState& main, TArchiveFile& archive, ImportUi& ui, ImportReport& report)
       : main_(main), archive_(archive), ui_(ui), report_(report) {}
 
   ImportOutcome Run(const ImportSettings& settings) {
@@ -403,7 +403,7 @@ class Import {
     return true;
   }
 
-  Main& main_;
+  ImportState& main_;
   TArchiveFile& archive_;
   ImportUi& ui_;
   ImportReport& report_;
@@ -417,13 +417,13 @@ class Import {
 
 }  // namespace
 
-void ImportArchive(Main& main, TArchiveFile& archive, ImportUi& ui, const ImportSettings& settings,
-                   ImportReport& report) {
+void ImportArchive(ImportState& main, TArchiveFile& archive, ImportUi& ui,
+                   const ImportSettings& settings, ImportReport& report) {
   report = ImportReport{};
   report.outcome = Import(main, archive, ui, report).Run(settings);
 }
 
-ImportReport ImportArchive(Main& main, TArchiveFile& archive, ImportUi& ui,
+ImportReport ImportArchive(ImportState& main, TArchiveFile& archive, ImportUi& ui,
                            const ImportSettings& settings) {
   ImportReport report;
   ImportArchive(main, archive, ui, settings, report);

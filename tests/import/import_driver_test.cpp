@@ -7,12 +7,12 @@
 #include <tuple>
 
 #include "app/activation.h"
-#include "app/data_types.h"
-#include "app/import_driver.h"
-#include "app/import_texts.h"
 #include "archive/archive_file.h"
-#include "tests/app/app_test_support.h"
+#include "import/data_types.h"
+#include "import/import_driver.h"
+#include "import/import_texts.h"
 #include "tests/convert/registration_records.h"
+#include "tests/import/import_test_support.h"
 #include "tests/support/file_size_limit.h"
 #include "text/cp932.h"
 
@@ -65,7 +65,7 @@ class ImportDriverTest : public ::testing::Test {
   }
 
   testing::ArchiveScratchFolder scratch_;
-  Main main_;
+  ImportState main_;
   TArchiveFile archive_{TAMIKAZE_TEST_UNLHA32};
   testing::FakeImportUi ui_;
 };

@@ -4,8 +4,8 @@
 #include <string>
 #include <tuple>
 
-#include "app/data_types.h"
-#include "app/second_archive.h"
+#include "import/data_types.h"
+#include "import/second_archive.h"
 #include "tests/support/scratch_folder.h"
 
 namespace tamikaze {

@@ -1,4 +1,4 @@
-#include "app/input_file.h"
+#include "import/input_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "app/held_folder.h"
+#include "import/held_folder.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
