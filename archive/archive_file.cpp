@@ -132,6 +132,10 @@ int TArchiveFile::LastError(std::string& reason) {
   return Archiver().Dll().GetLastError(reason);
 }
 
+bool TArchiveFile::SetStopCallback(UnlhaStopFn stop, void* context) {
+  return Archiver().Dll().SetStopCallback(stop, context);
+}
+
 int TArchiveFile::ExtractFiles(void* ownerWindow, const TArchiverOptions* options,
                                const std::string& destFolder,
                                const std::vector<const char*>& fileList) {

@@ -56,6 +56,11 @@ class TArchiveFile {
   // the library's error code (0 when it did not fail or cannot tell) and the
   // decoder's words in `reason`.
   int LastError(std::string& reason);
+  // Asks this thread's later checks, listings and extractions to stop as soon
+  // as `stop(context)` returns non-zero (polled before each member and each
+  // block of decoded output); they then fail with UNLHA_ERROR_USER_CANCEL.
+  // Null clears it. False when the library cannot be told.
+  bool SetStopCallback(UnlhaStopFn stop, void* context);
   // Extracts into `destFolder` (UTF-8; a trailing "/" is ensured). The
   // archive and the folder are passed as absolute paths, so that a relative
   // one beginning with "-" is not taken for a switch. `options`

@@ -22,6 +22,7 @@ constexpr const char* kSuffixes[] = {
     "GetOriginalSizeEx",
     "GetCompressedSizeEx",
     "GetLastError",
+    "SetStopCallback",
 };
 static_assert(std::size(kSuffixes) == static_cast<std::size_t>(TArchiverFunction::Count));
 
@@ -122,6 +123,14 @@ int TArchiverDll::GetLastError(std::string& reason) {
   const int code = fn(text, sizeof text);
   reason = text;
   return code;
+}
+
+bool TArchiverDll::SetStopCallback(UnlhaStopFn stop, void* context) {
+  auto fn =
+      reinterpret_cast<UnlhaSetStopCallbackFn>(Entry(TArchiverFunction::SetStopCallback, false));
+  if (fn == nullptr) return false;
+  fn(stop, context);
+  return true;
 }
 
 }  // namespace tamikaze

@@ -25,6 +25,7 @@ enum class TArchiverFunction {
   GetOriginalSizeEx,
   GetCompressedSizeEx,
   GetLastError,
+  SetStopCallback,
   Count
 };
 
@@ -88,6 +89,9 @@ class TArchiverDll : public TCustomArchiverDll {
   // error code and its words in `reason`; 0 when it succeeded or the library
   // cannot tell.
   int GetLastError(std::string& reason);
+  // Asks the calling thread's later calls to stop when `stop(context)` says
+  // so (null clears it); false when the library cannot be told.
+  bool SetStopCallback(UnlhaStopFn stop, void* context);
 
  private:
   template <typename Fn>

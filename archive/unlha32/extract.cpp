@@ -77,24 +77,23 @@ bool WriteData(LhaReader& reader, int fd, bool& writeFailed) {
 void ExtractFile(Extraction& x, LhaReader& reader, const Entry& entry,
                  const std::vector<std::string>& parts, const std::string& name) {
   Fd dir(OpenFolders(x.rootFd, parts, parts.size() - 1));
-  if (dir.get() < 0) return x.Fail(UNLHA_ERROR_MAKEDIRECTORY, "cannot make folder", name);
+  if (dir.get() < 0) return x.Fail(UNLHA_ERROR_MAKEDIRECTORY, "フォルダを作れません", name);
   const std::string& leaf = parts.back();
   Fd file(CreateMemberFile(dir.get(), leaf));
-  if (file.get() < 0) return x.Fail(UNLHA_ERROR_FILE_OPEN, "cannot create", name);
+  if (file.get() < 0) return x.Fail(UNLHA_ERROR_FILE_OPEN, "ファイルを作れません", name);
   bool writeFailed = false;
   if (!WriteData(reader, file.get(), writeFailed)) {
     unlinkat(dir.get(), leaf.c_str(), 0);
-    if (writeFailed) return x.Fail(UNLHA_ERROR_CANNOT_WRITE, "cannot write", name);
+    if (writeFailed) return x.Fail(UNLHA_ERROR_CANNOT_WRITE, "書き込めません", name);
     const int code = LastErrorCode();
-    return x.Fail(code != 0 ? code : UNLHA_ERROR_FILE_CRC, "damaged (" + LastErrorReason() + ")",
-                  name);
+    return x.Fail(code != 0 ? code : UNLHA_ERROR_FILE_CRC, LastErrorReason(), name);
   }
   const struct timespec times[2] = {{entry.writeTime, 0}, {entry.writeTime, 0}};
   futimens(file.get(), times);
 }
 
 void ExtractEntry(Extraction& x, LhaReader& reader, const Entry& entry) {
-  const std::string name = Cp932ToUtf8(entry.storedName);
+  const std::string name = ExtractedName(entry);
   if (!Selected(x.command, name)) return;
   std::vector<std::string> parts;
   if (const char* refusal = Refusal(entry)) return x.Fail(UNLHA_ERROR_FILE_STYLE, refusal, name);
@@ -103,7 +102,7 @@ void ExtractEntry(Extraction& x, LhaReader& reader, const Entry& entry) {
   if (entry.kind == EntryKind::File) return ExtractFile(x, reader, entry, parts, name);
   if (x.command.keepFolders) {
     Fd dir(OpenFolders(x.rootFd, parts, parts.size()));
-    if (dir.get() < 0) x.Fail(UNLHA_ERROR_MAKEDIRECTORY, "cannot make folder", name);
+    if (dir.get() < 0) x.Fail(UNLHA_ERROR_MAKEDIRECTORY, "フォルダを作れません", name);
   }
 }
 
@@ -126,7 +125,7 @@ int Extract(const Command& command, std::string& log) {
     const LhaReader::Step step = reader->Next(entry);
     if (step == LhaReader::Step::End) break;
     if (step == LhaReader::Step::Failed) {
-      x.Fail(LastErrorCode(), "cannot read (" + LastErrorReason() + ")", command.archive);
+      x.Fail(LastErrorCode(), LastErrorReason(), command.archive);
       break;
     }
     ExtractEntry(x, *reader, entry);
@@ -152,8 +151,13 @@ extern "C" int Unlha(void* /*ownerWindow*/, const char* commandLine, char* outpu
   std::string log;
   Command command;
   int result = ParseCommand(commandLine, command);
-  if (result == 0) result = Extract(command, log);
-  if (result != 0) SetLastError(result, log.substr(0, log.find('\n')));
+  if (result == 0) {
+    result = Guarded([&] { return Extract(command, log); }, int{UNLHA_ERROR_ENOUGH_MEMORY});
+  }
+  // The first failure logged says why; without one, the reason recorded
+  // where it happened stays.
+  if (result != 0 && !log.empty()) SetLastError(result, log.substr(0, log.find('\n')));
+  if (result != 0 && LastErrorCode() != result) SetLastError(result, "");
   PutOutput(log, output, size);
   return result;
 }

@@ -21,9 +21,11 @@
 #include <cstring>
 #include <vector>
 
-#include "archive/unlha32/header_name.h"
+#include "archive/unlha32/header_fields.h"
 #include "archive/unlha32/last_error.h"
+#include "archive/unlha32/member_output.h"
 #include "archive/unlha32/reader.h"
+#include "archive/unlha32/stop.h"
 #include "archive/unlha32/unlha32.h"
 
 namespace tamikaze::unlha {
@@ -90,20 +92,24 @@ class LhasaReader : public LhaReader {
   bool Opened() const { return reader_ != nullptr; }
 
   Step Next(Entry& entry) override {
+    if (StopRequested()) return Step::Failed;
     header_ = lha_reader_next_file(reader_);
     if (header_ == nullptr) return Ended();
     if (members_++ == 0 && !FindFirstHeader()) return Failed(UNLHA_ERROR_HEADER_BROKEN, "header");
-    end_ += header_->raw_data_len + header_->compressed_length;
-    const HeaderName name = ReadHeaderName(header_->raw_data, header_->raw_data_len);
-    if (!name.valid) return Failed(UNLHA_ERROR_HEADER_BROKEN, "a header without a name");
+    const HeaderFields fields = ReadHeaderFields(header_->raw_data, header_->raw_data_len);
+    if (!fields.valid) return Failed(UNLHA_ERROR_HEADER_BROKEN, "a header without a name");
     entry = Entry{};
-    entry.storedName = name.name;
-    entry.absolute = name.absolute;
+    entry.storedName = fields.name;
+    entry.absolute = fields.absolute;
     entry.kind = KindOf(*header_);
     entry.method = header_->compress_method;
-    entry.originalSize = header_->length;
-    entry.compressedSize = header_->compressed_length;
+    // liblhasa reads the 32-bit sizes only: a member of more than 4 GiB has
+    // its true sizes in the extended header 0x42.
+    entry.originalSize = fields.hasSize64 ? fields.originalSize64 : header_->length;
+    entry.compressedSize = fields.hasSize64 ? fields.compressedSize64 : header_->compressed_length;
     FillTimes(*header_, entry);
+    end_ += header_->raw_data_len + entry.compressedSize;
+    declared_ = entry.originalSize;
     return Step::Member;
   }
 
@@ -114,17 +120,15 @@ class LhasaReader : public LhaReader {
       return false;
     }
     std::vector<unsigned char> block(64 * 1024);
+    MemberOutput out(sink, declared_, header_->compress_method);
     std::uint16_t crc = 0;
-    std::uint64_t total = 0;
     for (;;) {
       const std::size_t n = lha_reader_read(reader_, block.data(), block.size());
       if (n == 0) break;
       crc = Crc16(crc, block.data(), n);
-      total += n;
-      if (total > header_->length) break;
-      if (!sink(reinterpret_cast<const char*>(block.data()), n)) return false;
+      if (!out.Block(block.data(), n)) return false;
     }
-    if (total != header_->length) return Damaged("data cut short or too long");
+    if (!out.Finish()) return false;
     if (crc != header_->crc) return Damaged("CRC error");
     return true;
   }
@@ -180,7 +184,8 @@ class LhasaReader : public LhaReader {
   LHAReader* reader_ = nullptr;
   LHAFileHeader* header_ = nullptr;
   int members_ = 0;
-  std::uint64_t end_ = 0;  // where the members read so far end
+  std::uint64_t end_ = 0;       // where the members read so far end
+  std::uint64_t declared_ = 0;  // the member's original size as its header declares it
 };
 
 }  // namespace

@@ -13,9 +13,11 @@
 #include <mutex>
 #include <vector>
 
-#include "archive/unlha32/header_name.h"
+#include "archive/unlha32/header_fields.h"
 #include "archive/unlha32/last_error.h"
+#include "archive/unlha32/member_output.h"
 #include "archive/unlha32/reader.h"
+#include "archive/unlha32/stop.h"
 #include "archive/unlha32/unlha32.h"
 
 namespace tamikaze::unlha {
@@ -67,19 +69,21 @@ ArchivePtr NewLhaArchive() {
   return a;
 }
 
-bool ReadAll(archive* a, const DataSink& sink) {
+// Every block of the member's data through `out`, which holds it to its
+// declared size; libarchive itself checks the CRC.
+bool ReadAll(archive* a, MemberOutput& out) {
   const void* block = nullptr;
   std::size_t size = 0;
   la_int64_t offset = 0;
   for (;;) {
     const int r = archive_read_data_block(a, &block, &size, &offset);
-    if (r == ARCHIVE_EOF) return true;
+    if (r == ARCHIVE_EOF) return out.Finish();
     if (r != ARCHIVE_OK) {
       const char* text = archive_error_string(a);
       SetLastError(UNLHA_ERROR_FILE_CRC, text ? text : "damaged data");
       return false;
     }
-    if (!sink(static_cast<const char*>(block), size)) return false;
+    if (!out.Block(block, size)) return false;
   }
 }
 
@@ -103,8 +107,13 @@ void FirstLhaReadOnOneThread() {
         archive_read_open_memory(a.get(), kTinyLh5Archive, sizeof kTinyLh5Archive) != ARCHIVE_OK)
       return;
     archive_entry* entry = nullptr;
-    if (archive_read_next_header(a.get(), &entry) == ARCHIVE_OK)
-      ReadAll(a.get(), [](const char*, std::size_t) { return true; });
+    if (archive_read_next_header(a.get(), &entry) != ARCHIVE_OK) return;
+    // Straight through libarchive: the caller's stop callback has no say here.
+    const void* block = nullptr;
+    std::size_t size = 0;
+    la_int64_t offset = 0;
+    while (archive_read_data_block(a.get(), &block, &size, &offset) == ARCHIVE_OK) {
+    }
   });
 }
 
@@ -171,6 +180,7 @@ class LibarchiveReader : public LhaReader {
   }
 
   Step Next(Entry& entry) override {
+    if (StopRequested()) return Step::Failed;
     archive_entry* e = nullptr;
     const int r = archive_read_next_header(a_.get(), &e);
     if (r == ARCHIVE_EOF && members_ > 0) return Step::End;
@@ -179,18 +189,23 @@ class LibarchiveReader : public LhaReader {
     const ssize_t n =
         pread(fd_, header_.data(), header_.size(), archive_read_header_position(a_.get()));
     const std::size_t got = n > 0 ? static_cast<std::size_t>(n) : 0;
-    const HeaderName name = ReadHeaderName(header_.data(), got);
-    if (!name.valid) {
+    const HeaderFields fields = ReadHeaderFields(header_.data(), got);
+    if (!fields.valid) {
       SetLastError(UNLHA_ERROR_HEADER_BROKEN, "a header without a name");
       return Step::Failed;
     }
     entry = Entry{};
-    entry.storedName = name.name;
-    entry.absolute = name.absolute;
+    entry.storedName = fields.name;
+    entry.absolute = fields.absolute;
     entry.kind = kind_ = KindOf(e);
     entry.method = MethodOf(a_.get());
     entry.originalSize = static_cast<std::uint64_t>(std::max<la_int64_t>(0, archive_entry_size(e)));
     entry.compressedSize = CompressedSize(header_.data(), got);
+    if (fields.hasSize64) {
+      entry.originalSize = fields.originalSize64;
+      entry.compressedSize = fields.compressedSize64;
+    }
+    declared_ = entry.originalSize;
     entry.writeTime = archive_entry_mtime(e);
     entry.hasCreateTime = archive_entry_birthtime_is_set(e) != 0;
     entry.createTime = archive_entry_birthtime(e);
@@ -203,7 +218,9 @@ class LibarchiveReader : public LhaReader {
   // at its first byte instead of skipping it, and bytes after the folder
   // entry would then pass as the next header.
   bool ReadData(const DataSink& sink) override {
-    return kind_ != EntryKind::File || ReadAll(a_.get(), sink);
+    if (kind_ != EntryKind::File) return true;
+    MemberOutput out(sink, declared_, MethodOf(a_.get()));
+    return ReadAll(a_.get(), out);
   }
 
  private:
@@ -221,6 +238,7 @@ class LibarchiveReader : public LhaReader {
   int fd_ = -1;  // the archive again, for the raw header bytes
   std::vector<unsigned char> header_;
   EntryKind kind_ = EntryKind::File;
+  std::uint64_t declared_ = 0;  // the member's original size as its header declares it
   int members_ = 0;
 };
 

@@ -108,9 +108,13 @@ extern "C" {
 
 HARC UnlhaOpenArchive(void* /*ownerWindow*/, const char* fileName, uint32_t /*mode*/) {
   if (fileName == nullptr) return nullptr;
-  auto harc = std::make_unique<UnlhaArchive>();
-  if (!tamikaze::unlha::ReadMembers(fileName, harc->members)) return nullptr;
-  return harc.release();
+  return tamikaze::unlha::Guarded(
+      [fileName]() -> HARC {
+        auto harc = std::make_unique<UnlhaArchive>();
+        if (!tamikaze::unlha::ReadMembers(fileName, harc->members)) return nullptr;
+        return harc.release();
+      },
+      HARC{nullptr});
 }
 
 int UnlhaCloseArchive(HARC harc) {
@@ -123,11 +127,11 @@ int UnlhaFindFirst(HARC harc, const char* wildName, UnlhaIndividualInfo* info) {
   if (harc == nullptr) return UNLHA_ERROR_HARC_ISNOT_OPENED;
   harc->wildcard = wildName ? wildName : "";
   harc->next = 0;
-  return tamikaze::unlha::FindFrom(harc, info);
+  return tamikaze::unlha::Guarded([&] { return tamikaze::unlha::FindFrom(harc, info); }, -1);
 }
 
 int UnlhaFindNext(HARC harc, UnlhaIndividualInfo* info) {
-  return tamikaze::unlha::FindFrom(harc, info);
+  return tamikaze::unlha::Guarded([&] { return tamikaze::unlha::FindFrom(harc, info); }, -1);
 }
 
 int UnlhaGetWriteTimeEx(HARC harc, uint64_t* fileTime) {

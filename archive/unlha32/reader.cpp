@@ -1,6 +1,7 @@
 #include "archive/unlha32/reader.h"
 
 #include "archive/unlha32/last_error.h"
+#include "archive/unlha32/unlha32.h"
 
 namespace tamikaze::unlha {
 
@@ -14,6 +15,8 @@ std::unique_ptr<LhaReader> OpenLhaReader(const char* path) {
   return OpenWithLhasa(path);
 #else
   if (LibarchiveReadsWhole(path)) return OpenWithLibarchive(path);
+  // Told to stop while the headers were looked at: no other try.
+  if (LastErrorCode() == UNLHA_ERROR_USER_CANCEL) return nullptr;
   ClearLastError();  // why libarchive could not: no concern of the caller's
   return OpenWithLhasa(path);
 #endif

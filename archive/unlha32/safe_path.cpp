@@ -6,6 +6,8 @@
 
 #include <cerrno>
 
+#include "text/cp932.h"
+
 namespace tamikaze::unlha {
 
 bool SafeComponents(const std::string& name, std::vector<std::string>& parts) {
@@ -24,10 +26,17 @@ bool SafeComponents(const std::string& name, std::vector<std::string>& parts) {
 }
 
 const char* Refusal(const Entry& entry) {
-  if (entry.kind == EntryKind::Link) return "a link";
-  if (entry.absolute) return "an absolute name";
+  if (entry.kind == EntryKind::Link) return "リンクです";
+  if (entry.absolute) return "絶対パスの名前です";
+  // A NUL byte ends a name on disk early: the file would get another name,
+  // or none at all.
+  if (entry.storedName.find('\0') != std::string::npos) return "NUL を含む名前です";
   std::vector<std::string> parts;
-  return SafeComponents(entry.storedName, parts) ? nullptr : "a name leaving the folder";
+  return SafeComponents(entry.storedName, parts) ? nullptr : "展開先のフォルダの外を指す名前です";
+}
+
+std::string ExtractedName(const Entry& entry) {
+  return Cp932ToUtf8(entry.storedName);
 }
 
 int OpenFolders(int rootFd, const std::vector<std::string>& parts, std::size_t count) {

@@ -10,9 +10,14 @@
 
 namespace tamikaze::unlha {
 
-// Why the member `entry` is never extracted ("a link", "an absolute name",
-// "a name leaving the folder"), or null when it may be.
+// Why the member `entry` is never extracted (a link, an absolute name, a name
+// leaving the folder, a name holding a NUL byte), in Japanese, or null when it
+// may be.
 const char* Refusal(const Entry& entry);
+
+// The name the member's file or folder takes on disk (UTF-8), "/" between
+// folders.
+std::string ExtractedName(const Entry& entry);
 
 // The folder components of a member name ("a/b/c.txt" -> a, b, c.txt; "."
 // and empty components dropped). False for an empty or absolute name or one

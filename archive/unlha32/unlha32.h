@@ -53,6 +53,8 @@ typedef struct UnlhaIndividualInfo {
 #define UNLHA_ERROR_NOT_ARC_FILE 0x8019
 #define UNLHA_ERROR_FILE_STYLE 0x801B /* a member refused: "..", absolute path, link */
 #define UNLHA_ERROR_COMMAND_NAME 0x801C
+#define UNLHA_ERROR_ENOUGH_MEMORY 0x801E /* the memory ran short */
+#define UNLHA_ERROR_USER_CANCEL 0x8020   /* the stop callback asked to stop */
 #define UNLHA_ERROR_HARC_ISNOT_OPENED 0x8021
 #define UNLHA_ERROR_NOT_FIND_ARC_FILE 0x8029
 #define UNLHA_ERROR_RESPONSE_READ 0x802A
@@ -81,6 +83,14 @@ UNLHA_API int UnlhaGetCompressedSizeEx(HARC archive, uint64_t* size);
  * `size` > 0) the decoder's own words, NUL-terminated. */
 UNLHA_API int UnlhaGetLastError(char* reason, uint32_t size);
 
+/* Asks the calling thread's later checks, listings and extractions to stop:
+ * `stop(context)` is called before each member and each block of decoded
+ * output (at most 64 KiB); when it returns non-zero the call ends at once
+ * with UNLHA_ERROR_USER_CANCEL, removing what it had not finished. A null
+ * `stop` clears it. */
+typedef int (*UnlhaStopFn)(void* context);
+UNLHA_API void UnlhaSetStopCallback(UnlhaStopFn stop, void* context);
+
 typedef int (*UnlhaCommandFn)(void*, const char*, char*, uint32_t);
 typedef int (*UnlhaCheckArchiveFn)(const char*, int);
 typedef HARC (*UnlhaOpenArchiveFn)(void*, const char*, uint32_t);
@@ -90,6 +100,7 @@ typedef int (*UnlhaFindNextFn)(HARC, UnlhaIndividualInfo*);
 typedef int (*UnlhaGetTimeFn)(HARC, uint64_t*);
 typedef int (*UnlhaGetSizeFn)(HARC, uint64_t*);
 typedef int (*UnlhaGetLastErrorFn)(char*, uint32_t);
+typedef void (*UnlhaSetStopCallbackFn)(UnlhaStopFn, void*);
 
 #ifdef __cplusplus
 }

@@ -88,6 +88,7 @@ TEST_F(Unlha32Test, CheckFailsForAnythingButASoundLhaArchiveWithItsReason) {
   const std::size_t firstData = 24 + 5;  // level 0 header with the name "A.DAT"
   std::string level4 = MakeLh0Archive({{"A.DAT", "abc"}}, 2);
   level4[20] = 4;
+  const Lh0Member dir{"d", "", 040755, "-lhd-"}, sub{"a/b", "", 040755, "-lhd-"};
   const int kSound = -1, kAny = 0, kStyle = UNLHA_ERROR_FILE_STYLE, kCrc = UNLHA_ERROR_FILE_CRC;
   const std::tuple<const char*, std::string, int, const char*> cases[] = {
       {"sound stored", stored, kSound, nullptr},
@@ -104,9 +105,26 @@ TEST_F(Unlha32Test, CheckFailsForAnythingButASoundLhaArchiveWithItsReason) {
       {"unknown method", MakeLh0Archive({{"A.DAT", "abc", 0, "-lh9-"}}), UNLHA_ERROR_METHOD,
        "-lh9-"},
       {"unknown header level", level4, UNLHA_ERROR_UNKNOWN_TYPE, "level 4 header"},
-      {"a link", MakeLh0Archive({{"l|/etc", "", 0120777, "-lhd-"}}, 2), kStyle, "a link: l|/etc"},
-      {"a name leaving the folder", MakeLh0Archive({{"a/../../x", "x"}}), kStyle,
-       "a name leaving the folder: a/../../x"},
+      {"a link", MakeLh0Archive({{"l|/etc", "", 0120777, "-lhd-"}}, 2), kStyle,
+       "リンクです: l|/etc"},
+      // Names in the reason are UTF-8, whatever the archive stores.
+      {"a name leaving the folder", MakeLh0Archive({{"a/../../" + "馬"_sj + "\x81\x7F", "x"}}),
+       kStyle, "展開先のフォルダの外を指す名前です: a/../../馬\xEF\xBF\xBD\x7F"},
+      // What the extraction could not make.
+      {"a name starting with NUL", MakeLh0Archive({{std::string("\0x", 2), "x"}}, 2), kStyle,
+       nullptr},
+      {"a folder named with NUL", MakeLh0Archive({{std::string("\0d", 2), "", 040755, "-lhd-"}}, 2),
+       kAny, nullptr},
+      {"a folder, then a file of its name", MakeLh0Archive({dir, {"d", "x"}}, 2), kStyle,
+       "フォルダとファイルが同じ名前です: d"},
+      {"a file, then a folder of its name", MakeLh0Archive({{"d", "x"}, dir}, 2), kStyle, nullptr},
+      {"a file, then a file inside it", MakeLh0Archive({{"d", "x"}, {"d/y", "y"}}), kStyle,
+       nullptr},
+      {"a file inside, then the file", MakeLh0Archive({{"d/y", "y"}, {"d", "x"}}), kStyle, nullptr},
+      {"a file on a folder's way", MakeLh0Archive({{"a", "x"}, sub}, 2), kStyle, nullptr},
+      // An updated archive holds a file twice: the later one wins.
+      {"a file twice", MakeLh0Archive({{"d", "x"}, {"d", "y"}}), kSound, nullptr},
+      {"a folder and a file in it", MakeLh0Archive({dir, {"d/y", "y"}}, 2), kSound, nullptr},
   };
   TArchiveFile archive(UNLHA32_PATH);
   for (const auto& [what, bytes, code, words] : cases) {

@@ -8,13 +8,17 @@
 //
 // A member with `unixMode` set carries a UNIX mode (level 0: the "U"
 // extension, level 2: extended header 0x50); with `method` "-lhd-" and mode
-// 0120777 and the name "link|target" it is a symbolic link.
+// 0120777 and the name "link|target" it is a symbolic link. `declaredSize`
+// replaces the size its header declares (both sizes, the data unchanged);
+// with `size64`, a level-2 header also declares it in the extended header
+// 0x42, 64 bits wide.
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -26,6 +30,10 @@ struct Lh0Member {
   std::string data;
   std::uint16_t unixMode = 0;  // 0: no mode stored
   std::string method = "-lh0-";
+  std::optional<std::uint64_t> declaredSize = std::nullopt;
+  bool size64 = false;
+
+  std::uint64_t Declared() const { return declaredSize.value_or(data.size()); }
 };
 
 namespace lh0_detail {
@@ -64,7 +72,7 @@ constexpr std::uint32_t kUnixTime = 1577836800;
 inline std::string Level0Header(const Lh0Member& m) {
   if (m.name.size() > 200) throw std::invalid_argument("level 0 name too long");
   std::string h = "??" + m.method.substr(0, 5);
-  for (int i = 0; i < 2; ++i) Put32(h, static_cast<std::uint32_t>(m.data.size()));
+  for (int i = 0; i < 2; ++i) Put32(h, static_cast<std::uint32_t>(m.Declared()));
   Put32(h, kDosTime);
   h += std::string("\x20\0", 2) + static_cast<char>(m.name.size());  // attribute, level
   h += m.name;
@@ -92,7 +100,7 @@ inline void AddExtension(std::string& h, char type, const std::string& body) {
 
 inline std::string Level2Header(const Lh0Member& m) {
   std::string h = "??" + m.method.substr(0, 5);
-  for (int i = 0; i < 2; ++i) Put32(h, static_cast<std::uint32_t>(m.data.size()));
+  for (int i = 0; i < 2; ++i) Put32(h, static_cast<std::uint32_t>(m.Declared()));
   Put32(h, kUnixTime);
   h += "\x20\x02";  // attribute, level
   Put16(h, Crc16(m.data));
@@ -111,6 +119,14 @@ inline std::string Level2Header(const Lh0Member& m) {
     std::string mode;
     Put16(mode, m.unixMode);
     AddExtension(h, '\x50', mode);
+  }
+  if (m.size64) {
+    std::string sizes;
+    for (int i = 0; i < 2; ++i) {
+      Put32(sizes, static_cast<std::uint32_t>(m.Declared()));
+      Put32(sizes, static_cast<std::uint32_t>(m.Declared() >> 32));
+    }
+    AddExtension(h, '\x42', sizes);
   }
   if ((h.size() & 0xFF) == 0) h += '\0';  // a size of n*256 is padded by one byte
   if (h.size() > 0xFFFF) throw std::invalid_argument("level 2 header too long");

@@ -1,4 +1,4 @@
-#include "archive/unlha32/header_name.h"
+#include "archive/unlha32/header_fields.h"
 
 #include <cstdint>
 
@@ -9,9 +9,10 @@ namespace {
 
 constexpr unsigned char kExtFileName = 0x01;
 constexpr unsigned char kExtFolderName = 0x02;
+constexpr unsigned char kExtSize64 = 0x42;
 
-std::uint32_t Le(const unsigned char* p, int bytes) {
-  std::uint32_t v = 0;
+std::uint64_t Le(const unsigned char* p, int bytes) {
+  std::uint64_t v = 0;
   for (int i = bytes - 1; i >= 0; --i) v = (v << 8) | p[i];
   return v;
 }
@@ -36,6 +37,8 @@ struct Parts {
   bool hasFile = false;
   bool dosRoot = false;  // the name starts with "\" as MS-DOS archivers write it
   unsigned char os = 0;
+  bool hasSize64 = false;
+  std::uint64_t compressedSize64 = 0, originalSize64 = 0;
 };
 
 // The extended headers from `at`, the first of `first` bytes; `width`: 2 or
@@ -51,9 +54,13 @@ void ReadExtensions(const unsigned char* h, std::size_t size, std::size_t at, st
       parts.hasFile = true;
     } else if (ext[0] == kExtFolderName) {
       parts.folder = WithSlashes(ext + 1, dataSize);
+    } else if (ext[0] == kExtSize64 && dataSize >= 16) {
+      parts.hasSize64 = true;
+      parts.compressedSize64 = Le(ext + 1, 8);
+      parts.originalSize64 = Le(ext + 9, 8);
     }
     at += length;
-    length = Le(ext + length - width, width);
+    length = static_cast<std::uint32_t>(Le(ext + length - width, width));
   }
 }
 
@@ -64,7 +71,9 @@ bool ReadLevel01(const unsigned char* h, std::size_t size, Parts& parts) {
   parts.hasFile = true;
   parts.dosRoot = nameLength > 0 && h[22] == '\\';
   if (base > 24 + nameLength && size > 24 + nameLength) parts.os = h[24 + nameLength];
-  if (h[20] == 1 && base <= size) ReadExtensions(h, size, base, Le(h + base - 2, 2), 2, parts);
+  if (h[20] == 1 && base <= size) {
+    ReadExtensions(h, size, base, static_cast<std::uint32_t>(Le(h + base - 2, 2)), 2, parts);
+  }
   return true;
 }
 
@@ -77,12 +86,12 @@ bool ReadParts(const unsigned char* h, std::size_t size, Parts& parts) {
     case 2:
       if (size < 26) return false;
       parts.os = h[23];
-      ReadExtensions(h, size, 26, Le(h + 24, 2), 2, parts);
+      ReadExtensions(h, size, 26, static_cast<std::uint32_t>(Le(h + 24, 2)), 2, parts);
       return parts.hasFile || !parts.folder.empty();
     case 3:
       if (size < 32) return false;
       parts.os = h[23];
-      ReadExtensions(h, size, 32, Le(h + 28, 4), 4, parts);
+      ReadExtensions(h, size, 32, static_cast<std::uint32_t>(Le(h + 28, 4)), 4, parts);
       return parts.hasFile || !parts.folder.empty();
     default:
       return false;
@@ -95,8 +104,8 @@ bool WrittenOnDosOrWindows(unsigned char os) {
 
 }  // namespace
 
-HeaderName ReadHeaderName(const unsigned char* header, std::size_t size) {
-  HeaderName result;
+HeaderFields ReadHeaderFields(const unsigned char* header, std::size_t size) {
+  HeaderFields result;
   Parts parts;
   if (header == nullptr || !ReadParts(header, size, parts)) return result;
   std::string name = parts.folder;
@@ -112,6 +121,9 @@ HeaderName ReadHeaderName(const unsigned char* header, std::size_t size) {
   }
   result.name = name;
   result.valid = !name.empty();
+  result.hasSize64 = parts.hasSize64;
+  result.compressedSize64 = parts.compressedSize64;
+  result.originalSize64 = parts.originalSize64;
   return result;
 }
 
