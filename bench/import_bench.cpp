@@ -86,7 +86,7 @@ void BM_ConvertSeasonInMemory(benchmark::State& state) {
   ConvertState convert;
   convert.DenText = files.den;
   convert.UmaText = files.uma;
-  convert.UmaLength = static_cast<int>(files.uma.size());
+  convert.UmaLength = static_cast<TextOffset>(files.uma.size());
   convert.RaceCount = static_cast<int>(files.den.size()) / kJraCurrentRaceRecordSize;
   for (auto _ : state) {
     ConvertEveryRace(convert, ConvertJraCurrent);

@@ -141,7 +141,7 @@ void BM_ConvertSpecialSeasonInMemory(benchmark::State& state) {
   ConvertState convert;
   convert.DenText = ReadUpToEofMark((data / "JRACTOK1.DAT").string());
   convert.UmaText = ReadUpToEofMark((data / "JRACUMAJ.DAT").string());
-  convert.UmaLength = static_cast<int>(convert.UmaText.size());
+  convert.UmaLength = static_cast<TextOffset>(convert.UmaText.size());
   convert.RaceCount = static_cast<int>(convert.DenText.size()) / kTok1RaceRecordSize;
   for (auto _ : state) {
     ConvertEveryRace(convert, ConvertTok1Race);

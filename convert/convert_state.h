@@ -1,11 +1,16 @@
 #pragma once
 // What the import driver and the converters share while an archive converts.
 
+#include <cstdint>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 namespace tamikaze {
+
+// A length of, or an offset into, a record text. 64 bits: whatever a record
+// file declares travels here unchanged, never cut to an int.
+using TextOffset = std::int64_t;
 
 // The first record of each key in a text of fixed-size records, so that a
 // converter finds a horse without scanning the horse text for every race.
@@ -17,19 +22,20 @@ struct RecordKeyIndex {
   int recordSize = 0;  // bytes from one record to the next
   int keyPos1 = 0;     // 1-based first byte of the key in a record
   int keyWidth = 0;
-  int length = 0;                                    // text length it was built for
-  std::unordered_map<std::string, int> firstOffset;  // key -> 0-based offset of its first record
+  TextOffset length = 0;  // text length it was built for
+  std::unordered_map<std::string, TextOffset>
+      firstOffset;  // key -> 0-based offset of its first record
 };
 
 struct ConvertState {
-  int DataType = 0;          // 0 before recognition, then 1 to 6
-  std::string DenText;       // race-card record file, CP932 bytes as read
-  std::string UmaText;       // horse record file, CP932 bytes as read
-  int UmaLength = 0;         // bytes read into UmaText
-  int RaceCount = 0;         // whole race records in DenText
-  std::string RaceFileName;  // CP932 base name of the race file, set by each converter
-  int RaceOffset = 0;        // scratch values of the converters
-  int HorseOffset = 0;
+  int DataType = 0;           // 0 before recognition, then 1 to 6
+  std::string DenText;        // race-card record file, CP932 bytes as read
+  std::string UmaText;        // horse record file, CP932 bytes as read
+  TextOffset UmaLength = 0;   // bytes read into UmaText
+  int RaceCount = 0;          // whole race records in DenText
+  std::string RaceFileName;   // CP932 base name of the race file, set by each converter
+  TextOffset RaceOffset = 0;  // scratch values of the converters
+  TextOffset HorseOffset = 0;
   int HorseCount = 0;
   std::vector<std::string> SaveLst;  // lines of the race being built, CP932
   RecordKeyIndex HorseKeyIndex;      // horse records of UmaText by key, built once per import

@@ -5,21 +5,21 @@
 namespace tamikaze {
 namespace {
 
-bool BuiltFor(const RecordKeyIndex& index, int length, const RecordKeyLayout& layout) {
+bool BuiltFor(const RecordKeyIndex& index, TextOffset length, const RecordKeyLayout& layout) {
   return index.built && index.length == length && index.recordSize == layout.recordSize &&
          index.keyPos1 == layout.keyPos1 && index.keyWidth == layout.keyWidth;
 }
 
-void Build(RecordKeyIndex& index, const std::string& text, int length,
+void Build(RecordKeyIndex& index, const std::string& text, TextOffset length,
            const RecordKeyLayout& layout) {
   index.firstOffset.clear();
   if (layout.recordSize > 0 && length > 0) {
     index.firstOffset.reserve(static_cast<std::size_t>(length / layout.recordSize) + 1);
-    for (long long offset = 0; offset < length; offset += layout.recordSize) {
+    for (TextOffset offset = 0; offset < length; offset += layout.recordSize) {
       // emplace keeps the offset already stored: the first record of a key wins.
       index.firstOffset.emplace(
           RecordField(text, static_cast<std::size_t>(offset), layout.keyPos1, layout.keyWidth),
-          static_cast<int>(offset));
+          offset);
     }
   }
   index.built = true;
@@ -31,8 +31,8 @@ void Build(RecordKeyIndex& index, const std::string& text, int length,
 
 }  // namespace
 
-int FindFirstRecord(RecordKeyIndex& index, const std::string& text, int length,
-                    const RecordKeyLayout& layout, const std::string& key) {
+TextOffset FindFirstRecord(RecordKeyIndex& index, const std::string& text, TextOffset length,
+                           const RecordKeyLayout& layout, const std::string& key) {
   if (!BuiltFor(index, length, layout)) Build(index, text, length, layout);
   const auto found = index.firstOffset.find(key);
   return found == index.firstOffset.end() ? -1 : found->second;

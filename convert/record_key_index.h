@@ -20,7 +20,7 @@ struct RecordKeyLayout {
 // bytes beyond the end of `text` read as half-width spaces. The index is built
 // on the first call and reused while the layout and `length` stay the same;
 // whoever replaces the text resets it (ConvertState::ResetForImport).
-int FindFirstRecord(RecordKeyIndex& index, const std::string& text, int length,
-                    const RecordKeyLayout& layout, const std::string& key);
+TextOffset FindFirstRecord(RecordKeyIndex& index, const std::string& text, TextOffset length,
+                           const RecordKeyLayout& layout, const std::string& key);
 
 }  // namespace tamikaze

@@ -345,7 +345,7 @@ class Import {
     report_.raceCount = main_.RaceCount;
     main_.WorkPath = folder + "/" + row.horseFile;
     main_.UmaText = ReadExtracted(folder, row.horseFile);
-    main_.UmaLength = static_cast<int>(main_.UmaText.size());
+    main_.UmaLength = static_cast<TextOffset>(main_.UmaText.size());
     for (const char* name : {row.raceCardFile, row.horseFile, row.extraFile}) {
       if (*name) DeleteMemberFile(folder, name);
     }

@@ -26,7 +26,7 @@ constexpr RaceCardFormat kFormat{
 }  // namespace
 
 void ConvertJraCurrent(ConvertState& state, int race) {
-  state.RaceOffset = (race - 1) * kJraCurrentRaceRecordSize;
+  state.RaceOffset = TextOffset{race - 1} * kJraCurrentRaceRecordSize;
   state.SaveLst.push_back(RaceField(state, kDistancePos1, 4));
 
   const int venueCode = LenientNumber(RaceField(state, kVenuePos1, 2));

@@ -25,7 +25,7 @@ constexpr RaceCardFormat kFormat{
 }  // namespace
 
 void ConvertJraOld(ConvertState& state, int race) {
-  state.RaceOffset = (race - 1) * kJraOldRaceRecordSize;
+  state.RaceOffset = TextOffset{race - 1} * kJraOldRaceRecordSize;
   state.SaveLst.push_back(RaceField(state, kDistancePos1, 2));
 
   // Outside 1 to 10 the venue is the code as read, also in the name of a race

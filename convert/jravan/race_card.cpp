@@ -30,8 +30,8 @@ void AppendRaceHeader(ConvertState& state, const RaceCourse& course, const std::
 
 // Offset of the race's first runner: the first horse record with the race
 // record's first-runner key, or the first record of the file when none has it.
-int FirstRunnerOffset(ConvertState& state, const RaceCardFormat& format) {
-  const int found =
+TextOffset FirstRunnerOffset(ConvertState& state, const RaceCardFormat& format) {
+  const TextOffset found =
       FindFirstRecord(state.HorseKeyIndex, state.UmaText, state.UmaLength, format.horseKey,
                       RaceField(state, format.firstKeyPos1, format.horseKey.keyWidth));
   return found < 0 ? 0 : found;
@@ -39,7 +39,7 @@ int FirstRunnerOffset(ConvertState& state, const RaceCardFormat& format) {
 
 // Name, age and sex; a sex code outside the table is written as read.
 std::string HorseLine(const ConvertState& state, const RaceCardFormat& format, int raceYear) {
-  const int horse = state.HorseOffset;
+  const TextOffset horse = state.HorseOffset;
   const int age =
       AgeFromYears(raceYear, StrictNumber(HorseField(state, horse, format.birthYearPos1, 2)));
   const std::string sexCode = HorseField(state, horse, format.sexPos1, 1);
@@ -55,7 +55,7 @@ void AppendRaceCardBody(ConvertState& state, const RaceCardFormat& format,
   const std::string runners = RaceField(state, format.runnersPos1, 2);
   AppendRaceHeader(state, course, runners);
   state.HorseCount = StrictNumber(runners);
-  const int firstRunner = FirstRunnerOffset(state, format);
+  const TextOffset firstRunner = FirstRunnerOffset(state, format);
   const int raceYear = StrictNumber(RaceField(state, kYearPos1, 2));
   for (int k = 1; k <= state.HorseCount; ++k) {
     state.HorseOffset = firstRunner + (k - 1) * format.horseKey.recordSize;

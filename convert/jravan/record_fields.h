@@ -15,7 +15,8 @@ inline std::string RaceField(const ConvertState& state, int pos1, int width) {
 }
 
 // The same of the horse record at the 0-based `horseOffset`.
-inline std::string HorseField(const ConvertState& state, int horseOffset, int pos1, int width) {
+inline std::string HorseField(const ConvertState& state, TextOffset horseOffset, int pos1,
+                              int width) {
   return RecordField(state.UmaText, static_cast<std::size_t>(horseOffset), pos1, width);
 }
 

@@ -29,7 +29,7 @@ std::string EntryField(const ConvertState& state, const SpecialFormat& format, i
                    width);
 }
 
-int FindEntryHorse(ConvertState& state, const SpecialFormat& format, int entry) {
+TextOffset FindEntryHorse(ConvertState& state, const SpecialFormat& format, int entry) {
   return FindFirstRecord(state.HorseKeyIndex, state.UmaText, state.UmaLength, format.horseKey,
                          EntryField(state, format, entry, 1, format.horseKey.keyWidth));
 }
@@ -39,7 +39,7 @@ void SetEntryCount(ConvertState& state, int entries) {
 }
 
 EntryRank AmountRank(const ConvertState& state, const SpecialFormat& format, int entry,
-                     int horseOffset, int raceYear) {
+                     TextOffset horseOffset, int raceYear) {
   if (horseOffset < 0) return {entry, kHorseNotFoundScore};
   int amount = StrictNumber(HorseField(state, horseOffset, format.amountPos1, 7));
   const int age =
@@ -69,7 +69,7 @@ void AppendSpecialHeader(ConvertState& state, const RaceCourse& course,
 void AppendEntryBlocks(ConvertState& state, const SpecialFormat& format, EntryHorseLine horseLine,
                        int raceYear) {
   for (int entry = 1; entry <= state.HorseCount; ++entry) {
-    const int horse = FindEntryHorse(state, format, entry);
+    const TextOffset horse = FindEntryHorse(state, format, entry);
     state.SaveLst.push_back(horseLine(state, entry, horse, raceYear));
     if (horse >= 0) {
       state.HorseOffset = horse;

@@ -33,7 +33,7 @@ std::string EntryField(const ConvertState& state, const SpecialFormat& format, i
 
 // The 0-based offset of the horse record of entry `entry`, -1 when the horse
 // file has none with its key.
-int FindEntryHorse(ConvertState& state, const SpecialFormat& format, int entry);
+TextOffset FindEntryHorse(ConvertState& state, const SpecialFormat& format, int entry);
 
 // HorseCount: the number of entries the record gives, at most 100.
 void SetEntryCount(ConvertState& state, int entries);
@@ -43,7 +43,7 @@ void SetEntryCount(ConvertState& state, int entries);
 // and a four-year-old under 14, 19 or 24; kHorseNotFoundScore when
 // `horseOffset` is -1.
 EntryRank AmountRank(const ConvertState& state, const SpecialFormat& format, int entry,
-                     int horseOffset, int raceYear);
+                     TextOffset horseOffset, int raceYear);
 
 // Full-width "？" for a sex code outside the table.
 const std::string& EntrySex(int code);
@@ -54,7 +54,7 @@ void AppendSpecialHeader(ConvertState& state, const RaceCourse& course,
 
 // The horse line of entry `entry` whose horse is at `horseOffset` (-1 when
 // not found).
-using EntryHorseLine = std::string (*)(const ConvertState& state, int entry, int horseOffset,
+using EntryHorseLine = std::string (*)(const ConvertState& state, int entry, TextOffset horseOffset,
                                        int raceYear);
 
 // One horse block per entry in the order of the race record: its horse line,

@@ -44,7 +44,7 @@ constexpr SpecialFormat kFormat{
 };
 
 // Name, age and sex, all from the entry, whether its horse is found or not.
-std::string HorseLine(const ConvertState& state, int entry, int, int raceYear) {
+std::string HorseLine(const ConvertState& state, int entry, TextOffset, int raceYear) {
   const int age = AgeFromYears(
       raceYear, StrictNumber(EntryField(state, kFormat, entry, kEntryBirthYearPos1, 2)));
   const int sex = StrictNumber(EntryField(state, kFormat, entry, kEntrySexPos1, 1));
@@ -54,7 +54,7 @@ std::string HorseLine(const ConvertState& state, int entry, int, int raceYear) {
 // The last race of a found horse: its position (0 read as 99) orders equal
 // amounts, a winner's tie value orders equal winners, and a place in a trial
 // of this race replaces the amount by the trial's priority.
-void RankByLastRace(const ConvertState& state, int horse, EntryRank& rank) {
+void RankByLastRace(const ConvertState& state, TextOffset horse, EntryRank& rank) {
   const auto position =
       static_cast<std::uint8_t>(LenientNumber(HorseField(state, horse, kLastPositionPos1, 2)));
   rank.lastPosition = position == 0 ? 99 : position;
@@ -68,7 +68,7 @@ void RankByLastRace(const ConvertState& state, int horse, EntryRank& rank) {
 }  // namespace
 
 void ConvertTok1Race(ConvertState& state, int race) {
-  state.RaceOffset = (race - 1) * kTok1RaceRecordSize;
+  state.RaceOffset = TextOffset{race - 1} * kTok1RaceRecordSize;
   state.SaveLst.push_back(RaceField(state, kDistancePos1, 4));
   const int venueCode = LenientNumber(RaceField(state, kVenuePos1, 2));
   SetRaceFileName(state, Tok1RaceName(state.DenText, state.RaceOffset),
@@ -79,7 +79,7 @@ void ConvertTok1Race(ConvertState& state, int race) {
 
   std::vector<EntryRank> ranked;
   for (int entry = 1; entry <= state.HorseCount; ++entry) {
-    const int horse = FindEntryHorse(state, kFormat, entry);
+    const TextOffset horse = FindEntryHorse(state, kFormat, entry);
     ranked.push_back(AmountRank(state, kFormat, entry, horse, raceYear));
     if (horse >= 0) RankByLastRace(state, horse, ranked.back());
   }

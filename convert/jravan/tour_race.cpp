@@ -41,7 +41,7 @@ constexpr SpecialFormat kFormat{
 
 // The entry's name; age and sex only for a horse that is found (" 0" and
 // "？" otherwise), the sex from the horse record.
-std::string HorseLine(const ConvertState& state, int entry, int horse, int raceYear) {
+std::string HorseLine(const ConvertState& state, int entry, TextOffset horse, int raceYear) {
   const std::string name = EntryField(state, kFormat, entry, kEntryNamePos1, 18);
   if (horse < 0) return name + " 0" + "？"_sj;
   const int age = AgeFromYears(
@@ -52,7 +52,7 @@ std::string HorseLine(const ConvertState& state, int entry, int horse, int raceY
 }  // namespace
 
 void ConvertTourRace(ConvertState& state, int race) {
-  state.RaceOffset = (race - 1) * kTourRaceRecordSize;
+  state.RaceOffset = TextOffset{race - 1} * kTourRaceRecordSize;
   state.SaveLst.push_back(RaceField(state, kDistancePos1, 2));
   const std::string venue = OldVenue(RaceField(state, kVenuePos1, 2));
   SetRaceFileName(state, TourRaceName(state.DenText, state.RaceOffset),

@@ -15,7 +15,7 @@ using namespace literals;
 namespace {
 
 // A field of the record that starts at the 1-based position `start1` of `text`.
-std::string Field(const std::string& text, int start1, const KolField& field) {
+std::string Field(const std::string& text, TextOffset start1, const KolField& field) {
   return RecordField(text, static_cast<std::size_t>(start1 - 1), field.pos1, field.width);
 }
 
@@ -48,9 +48,9 @@ void AppendVenueAndSurface(ConvertState& state, const KolFormat& format, int ven
 
 // 1-based position of the race's first runner: the first horse record whose
 // key is the race key, or the first record of the file when none is.
-int FirstRunnerPos1(ConvertState& state, const KolFormat& format) {
-  const int found = FindFirstRecord(state.HorseKeyIndex, state.UmaText, state.UmaLength,
-                                    format.horseKey, RaceField(state, format.race.key));
+TextOffset FirstRunnerPos1(ConvertState& state, const KolFormat& format) {
+  const TextOffset found = FindFirstRecord(state.HorseKeyIndex, state.UmaText, state.UmaLength,
+                                           format.horseKey, RaceField(state, format.race.key));
   return (found < 0 ? 0 : found) + 1;
 }
 
@@ -77,7 +77,7 @@ void AppendHorseBlock(ConvertState& state, const KolFormat& format, int raceYear
 
 void ConvertKolFormatRace(ConvertState& state, const KolFormat& format, int race) {
   const KolRaceFields& fields = format.race;
-  state.RaceOffset = (race - 1) * format.raceRecordSize + 1;
+  state.RaceOffset = TextOffset{race - 1} * format.raceRecordSize + 1;
   state.SaveLst.push_back(RaceField(state, fields.distance));
 
   const int venue = KolRaceVenue(StrictNumber(RaceField(state, fields.venue)));
@@ -93,7 +93,7 @@ void ConvertKolFormatRace(ConvertState& state, const KolFormat& format, int race
   state.SaveLst.push_back(runners);
   state.HorseCount = StrictNumber(runners);
 
-  const int firstRunner = FirstRunnerPos1(state, format);
+  const TextOffset firstRunner = FirstRunnerPos1(state, format);
   const int raceYear = StrictNumber(RaceField(state, fields.year));
   for (int k = 1; k <= state.HorseCount; ++k) {
     state.HorseOffset = firstRunner + (k - 1) * format.horseKey.recordSize;

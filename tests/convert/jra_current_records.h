@@ -54,7 +54,7 @@ inline ConvertState LoadedState(const std::string& den, const std::string& uma, 
   state.DataType = dataType;
   state.DenText = den;
   state.UmaText = uma;
-  state.UmaLength = static_cast<int>(uma.size());
+  state.UmaLength = static_cast<TextOffset>(uma.size());
   state.RaceCount = static_cast<int>(den.size()) / recordSize;
   return state;
 }

@@ -63,5 +63,16 @@ TEST(RecordKeyIndex, IsRebuiltForAnotherLengthOrLayout) {
   EXPECT_EQ(FindFirstRecord(index, "xxAAyyBB", 8, {2, 1, 2}, "BB"), 6);
 }
 
+// Lengths past 2 GiB (the records beyond the text read as spaces) are kept
+// whole, never cut to an int.
+TEST(RecordKeyIndex, LengthsPastTwoGibibytes) {
+  constexpr TextOffset kLength = (TextOffset{1} << 31) + 4;
+  const RecordKeyLayout layout{1 << 20, 3, 2};
+  RecordKeyIndex index;
+  EXPECT_EQ(FindFirstRecord(index, "xxAA", kLength, layout, "AA"), 0);
+  EXPECT_EQ(FindFirstRecord(index, "xxAA", kLength, layout, "  "), TextOffset{1} << 20);
+  EXPECT_EQ(FindFirstRecord(index, "xxAA", kLength, layout, "BB"), -1);
+}
+
 }  // namespace
 }  // namespace tamikaze
