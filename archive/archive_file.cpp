@@ -132,6 +132,11 @@ int TArchiveFile::LastError(std::string& reason) {
   return Archiver().Dll().GetLastError(reason);
 }
 
+int TArchiveFile::ExtractToMemory(std::vector<UnlhaMemoryMember>& members) {
+  return Archiver().Dll().ExtractMem64(nullptr, fileName_, members.data(),
+                                       static_cast<std::uint32_t>(members.size()));
+}
+
 bool TArchiveFile::SetStopCallback(UnlhaStopFn stop, void* context) {
   return Archiver().Dll().SetStopCallback(stop, context);
 }

@@ -61,6 +61,11 @@ class TArchiveFile {
   // block of decoded output); they then fail with UNLHA_ERROR_USER_CANCEL.
   // Null clears it. False when the library cannot be told.
   bool SetStopCallback(UnlhaStopFn stop, void* context);
+  // Decodes the archive once, verifying it as CheckArchive(2) does, with the
+  // members named in `members` (by their position in the listing) decoded
+  // into their buffers, the others dropped. 0, or the library's error code
+  // (LastError says why).
+  int ExtractToMemory(std::vector<UnlhaMemoryMember>& members);
   // Extracts into `destFolder` (UTF-8; a trailing "/" is ensured). The
   // archive and the folder are passed as absolute paths, so that a relative
   // one beginning with "-" is not taken for a switch. `options`

@@ -23,6 +23,7 @@ constexpr const char* kSuffixes[] = {
     "GetCompressedSizeEx",
     "GetLastError",
     "SetStopCallback",
+    "ExtractMem64",
 };
 static_assert(std::size(kSuffixes) == static_cast<std::size_t>(TArchiverFunction::Count));
 
@@ -123,6 +124,12 @@ int TArchiverDll::GetLastError(std::string& reason) {
   const int code = fn(text, sizeof text);
   reason = text;
   return code;
+}
+
+int TArchiverDll::ExtractMem64(void* ownerWindow, const std::string& fileName,
+                               UnlhaMemoryMember* members, std::uint32_t count) {
+  return Required<UnlhaExtractMem64Fn>(TArchiverFunction::ExtractMem64)(
+      ownerWindow, fileName.c_str(), members, count);
 }
 
 bool TArchiverDll::SetStopCallback(UnlhaStopFn stop, void* context) {

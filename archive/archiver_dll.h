@@ -26,6 +26,7 @@ enum class TArchiverFunction {
   GetCompressedSizeEx,
   GetLastError,
   SetStopCallback,
+  ExtractMem64,
   Count
 };
 
@@ -92,6 +93,10 @@ class TArchiverDll : public TCustomArchiverDll {
   // Asks the calling thread's later calls to stop when `stop(context)` says
   // so (null clears it); false when the library cannot be told.
   bool SetStopCallback(UnlhaStopFn stop, void* context);
+  // Decodes `fileName` once, with the members named in `members` into their
+  // buffers (UnlhaExtractMem64; EEntryNotFound when the library lacks it).
+  int ExtractMem64(void* ownerWindow, const std::string& fileName, UnlhaMemoryMember* members,
+                   std::uint32_t count);
 
  private:
   template <typename Fn>

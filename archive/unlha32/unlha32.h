@@ -83,6 +83,23 @@ UNLHA_API int UnlhaGetCompressedSizeEx(HARC archive, uint64_t* size);
  * `size` > 0) the decoder's own words, NUL-terminated. */
 UNLHA_API int UnlhaGetLastError(char* reason, uint32_t size);
 
+/* A member that UnlhaExtractMem64 decodes into the caller's memory. */
+typedef struct UnlhaMemoryMember {
+  uint32_t index;        /* its position in the listing, 0 for the first member */
+  unsigned char* buffer; /* room for `size` bytes */
+  uint64_t size;         /* the member's original size, as the listing gives it */
+  uint64_t written;      /* out: the bytes decoded into `buffer` */
+} UnlhaMemoryMember;
+
+/* Decodes the archive `fileName` once, as UnlhaCheckArchive in mode 2
+ * verifies it (every header, every member's size and CRC, the same refusals
+ * in the same order): the `count` members named in `members` are decoded into
+ * their buffers, every other member is decoded, verified and dropped. 0 for
+ * a sound archive, else the reason's error code (UnlhaGetLastError says
+ * more); a member decoding to more than its buffer holds is damaged. */
+UNLHA_API int UnlhaExtractMem64(void* ownerWindow, const char* fileName, UnlhaMemoryMember* members,
+                                uint32_t count);
+
 /* Asks the calling thread's later checks, listings and extractions to stop:
  * `stop(context)` is called before each member and each block of decoded
  * output (at most 64 KiB); when it returns non-zero the call ends at once
@@ -101,6 +118,7 @@ typedef int (*UnlhaGetTimeFn)(HARC, uint64_t*);
 typedef int (*UnlhaGetSizeFn)(HARC, uint64_t*);
 typedef int (*UnlhaGetLastErrorFn)(char*, uint32_t);
 typedef void (*UnlhaSetStopCallbackFn)(UnlhaStopFn, void*);
+typedef int (*UnlhaExtractMem64Fn)(void*, const char*, UnlhaMemoryMember*, uint32_t);
 
 #ifdef __cplusplus
 }

@@ -15,6 +15,7 @@
 
 #include "archive/archiver.h"
 #include "tests/archive/archive_test_support.h"
+#include "text/cp932.h"
 
 namespace tamikaze::testing {
 namespace {
@@ -62,6 +63,39 @@ std::map<std::string, std::pair<std::size_t, std::size_t>> Contents(const fs::pa
   return files;
 }
 
+// Every file member of `archive` decoded into memory, its contents by
+// lower-case name as Contents() gives them (of two of one name, the later):
+// the answer of UnlhaExtractMem64 and those contents.
+std::pair<int, std::map<std::string, std::pair<std::size_t, std::size_t>>> DecodedIntoMemory(
+    const fs::path& archive) {
+  TArchiveFile file(UNLHA32_PATH);
+  file.SetFileName(archive.string());
+  file.SetArchiverType(kArchiverTypeLha);
+  std::vector<std::string> names;
+  std::vector<std::vector<unsigned char>> buffers;
+  std::vector<UnlhaMemoryMember> members;
+  file.OpenArchive(nullptr, 0);
+  TIndividualInfo info;
+  std::uint32_t index = 0;
+  for (int r = file.FindFirst("*.*", info); r == 0; r = file.FindNext(info), ++index) {
+    if (std::string(info.szMode) == "-lhd-") continue;
+    names.push_back(Cp932ToUtf8(info.StoredName()));
+    buffers.emplace_back(std::uint64_t{info.llOriginalSize});
+    members.push_back({index, nullptr, std::uint64_t{info.llOriginalSize}, 0});
+  }
+  file.CloseArchive();
+  for (std::size_t i = 0; i < members.size(); ++i) members[i].buffer = buffers[i].data();
+  const int result = file.ExtractToMemory(members);
+  std::map<std::string, std::pair<std::size_t, std::size_t>> contents;
+  for (std::size_t i = 0; i < members.size() && result == 0; ++i) {
+    std::string name = names[i];
+    for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const std::string bytes(buffers[i].begin(), buffers[i].begin() + members[i].written);
+    contents[name] = {bytes.size(), std::hash<std::string>{}(bytes)};
+  }
+  return {result, contents};
+}
+
 class CorpusTest : public TempFolderTest {
  protected:
   // What lhasa extracts from `archive`.
@@ -94,12 +128,15 @@ TEST_F(CorpusTest, EveryArchiveLhasaReadsIsReadAlikeAndTheRestRefused) {
     const int extracted = dll->Command(
         nullptr, "x -+ \"" + archive.string() + "\" \"" + dest.string() + "/\"", nullptr, 0);
     EXPECT_EQ(extracted == 0, sound) << "the extraction disagrees with the check: " << extracted;
+    const auto [decoded, inMemory] = DecodedIntoMemory(archive);
+    EXPECT_EQ(decoded, code) << "decoding into memory disagrees with the check";
     if (refused != 0) {
       EXPECT_FALSE(sound);
       EXPECT_EQ(code, refused) << reason;
     } else {
       EXPECT_TRUE(sound) << reason;
       EXPECT_EQ(Contents(dest), LhasaExtracts(archive));
+      EXPECT_EQ(inMemory, Contents(dest));
     }
     // Nothing is ever written beside the destination.
     EXPECT_EQ(std::distance(fs::directory_iterator(sandbox), fs::directory_iterator()), 1);

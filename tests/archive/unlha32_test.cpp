@@ -140,6 +140,11 @@ TEST_F(Unlha32Test, CheckFailsForAnythingButASoundLhaArchiveWithItsReason) {
     if (words) {
       EXPECT_EQ(reason, words);
     }
+    // Decoding into memory gives the check's answer and reason.
+    std::vector<UnlhaMemoryMember> none;
+    const int decoded = archive.ExtractToMemory(none);
+    EXPECT_EQ(decoded == 0, code == kSound);
+    EXPECT_EQ(decoded, error);
   }
   archive.SetFileName((root_ / "missing.lzh").string());
   EXPECT_EQ(archive.CheckArchive(2), 0);

@@ -1,8 +1,9 @@
 // What a member's header declares about its size is not trusted: both
 // decoders stop at the first byte past it and compare what they decoded with
-// it, in the check and in the extraction, whatever the header level and
-// whether the size is the 32-bit field or the 64-bit one of the extended
-// header 0x42. A caller told to stop is obeyed within one block.
+// it, in the check and in the extractions into a folder and into memory,
+// whatever the header level and whether the size is the 32-bit field or the
+// 64-bit one of the extended header 0x42. A caller told to stop is obeyed
+// within one block.
 
 #include <gtest/gtest.h>
 
@@ -117,6 +118,55 @@ TEST_F(DeclaredSizeTest, ABombIsDamaged) {
     SCOPED_TRACE(declared);
     EXPECT_EQ(Check(ZerosDeclaring(declared)), std::make_pair(false, int{UNLHA_ERROR_FILE_CRC}));
     EXPECT_TRUE(Extracted(ZerosDeclaring(declared)).empty());
+  }
+}
+
+// Decoded into memory, a bomb stops at its declared size: not one byte more
+// reaches the buffer, however much room it has.
+TEST_F(DeclaredSizeTest, ABombDecodedIntoMemoryStopsAtItsDeclaredSize) {
+  constexpr std::uint32_t kDeclared = 1 << 20;
+  WriteBytes(root_ / "a.lzh", ZerosDeclaring(kDeclared));
+  archive_.SetFileName((root_ / "a.lzh").string());
+  std::vector<unsigned char> buffer(4 << 20, 0xAA);
+  std::vector<UnlhaMemoryMember> members = {{0, buffer.data(), buffer.size(), 0}};
+  EXPECT_EQ(archive_.ExtractToMemory(members), UNLHA_ERROR_FILE_CRC);
+  EXPECT_LE(members[0].written, kDeclared);
+  EXPECT_EQ(buffer[kDeclared], 0xAA);
+}
+
+// Told to stop in the middle of a member decoded into memory, the decoder
+// passes on no further block: what the buffer holds when the flag goes up is
+// all it gets.
+TEST_F(DeclaredSizeTest, DecodingIntoMemoryStopsWithinOneBlock) {
+  WriteBytes(root_ / "a.lzh", ZerosDeclaring(4 << 20));
+  archive_.SetFileName((root_ / "a.lzh").string());
+  std::vector<unsigned char> buffer(4 << 20);
+  struct Stop {
+    UnlhaMemoryMember* member;
+    std::uint64_t writtenWhenRaised = 0;
+    bool raised = false;
+  };
+  for (std::uint64_t after : {std::uint64_t{1}, std::uint64_t{1} << 20, std::uint64_t{3} << 20}) {
+    SCOPED_TRACE(after);
+    std::vector<UnlhaMemoryMember> members = {{0, buffer.data(), buffer.size(), 0}};
+    Stop stop{&members[0]};
+    ASSERT_TRUE(archive_.SetStopCallback(
+        [](void* context) {
+          auto* s = static_cast<Stop*>(context);
+          if (!s->raised && s->member->written >= s->writtenWhenRaised) {
+            s->raised = true;
+            s->writtenWhenRaised = s->member->written;
+          }
+          return s->raised ? 1 : 0;
+        },
+        &stop));
+    stop.writtenWhenRaised = after;
+    EXPECT_EQ(archive_.ExtractToMemory(members), UNLHA_ERROR_USER_CANCEL);
+    EXPECT_TRUE(stop.raised);
+    EXPECT_EQ(members[0].written, stop.writtenWhenRaised);
+    EXPECT_GT(members[0].written, 0u);
+    EXPECT_LT(members[0].written, buffer.size());
+    archive_.SetStopCallback(nullptr, nullptr);
   }
 }
 
