@@ -17,7 +17,6 @@
 #include "bench/bench_support.h"
 #include "bench/jra_registration_data.h"
 #include "convert/jravan/registrations.h"
-#include "import/record_files.h"
 
 namespace tamikaze::bench {
 namespace {
@@ -139,8 +138,8 @@ BENCHMARK(BM_BsdtarExtractSpecialSeason)->Unit(benchmark::kMillisecond)->UseReal
 void BM_ConvertSpecialSeasonInMemory(benchmark::State& state) {
   const fs::path data = SpecialSeason::Get().Data();
   ConvertState convert;
-  convert.DenText = ReadUpToEofMark((data / "JRACTOK1.DAT").string());
-  convert.UmaText = ReadUpToEofMark((data / "JRACUMAJ.DAT").string());
+  convert.DenText = testing::ReadBytes(data / "JRACTOK1.DAT");
+  convert.UmaText = testing::ReadBytes(data / "JRACUMAJ.DAT");
   convert.UmaLength = static_cast<TextOffset>(convert.UmaText.size());
   convert.RaceCount = static_cast<int>(convert.DenText.size()) / kTok1RaceRecordSize;
   for (auto _ : state) {

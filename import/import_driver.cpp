@@ -1,24 +1,23 @@
 #include "import/import_driver.h"
 
-#include <cstdio>
 #include <filesystem>
-#include <future>
+#include <new>
 #include <optional>
 #include <stdexcept>
-#include <system_error>
+#include <vector>
 
 #include "archive/archive_file.h"
+#include "import/archive_listing.h"
 #include "import/data_types.h"
+#include "import/decode_limits.h"
 #include "import/file_checks.h"
 #include "import/import_texts.h"
 #include "import/race_folder.h"
 #include "import/record_files.h"
 #include "import/second_archive.h"
-#include "import/temp_folder.h"
 #include "racefile/blocks.h"
 #include "racefile/writer.h"
 #include "text/cp932.h"
-#include "text/system_error_text.h"
 
 namespace tamikaze {
 namespace fs = std::filesystem;
@@ -27,10 +26,8 @@ using namespace tamikaze::literals;
 
 namespace {
 
-constexpr int kCheckMode = 2;
-
-// The wait window, shown for the extraction and conversion and hidden again
-// whatever ends them.
+// The wait window, shown for the conversion and hidden again whatever ends
+// it.
 class WaitWindow {
  public:
   explicit WaitWindow(ImportUi& ui) : ui_(ui) { ui_.ShowWait(texts::kWait); }
@@ -45,51 +42,25 @@ class WaitWindow {
   ImportUi& ui_;
 };
 
-bool HasQuote(const std::string& text) {
-  return text.find('"') != std::string::npos;
-}
+// Lets a signal stop the LHA library in the middle of decoding: while this
+// object lives, the library asks `ui` before every member and every block of
+// output.
+class LibraryStop {
+ public:
+  LibraryStop(TArchiveFile& archive, const ImportUi& ui) : archive_(archive) {
+    archive_.SetStopCallback(&Ask, const_cast<ImportUi*>(&ui));
+  }
+  ~LibraryStop() { archive_.SetStopCallback(nullptr, nullptr); }
+  LibraryStop(const LibraryStop&) = delete;
+  LibraryStop& operator=(const LibraryStop&) = delete;
 
-// The full check's answer and, for a refused archive, the library's reason.
-struct CheckResult {
-  bool valid = false;
-  int code = 0;        // the library's error code
-  std::string words;   // the decoder's: for a method it cannot decode, the method
-  std::string reason;  // both, as the command line shows them
+ private:
+  static int Ask(void* ui) { return static_cast<const ImportUi*>(ui)->Interruption(); }
+
+  TArchiveFile& archive_;
 };
 
-CheckResult CheckFully(TArchiveFile& archive) {
-  CheckResult result;
-  result.valid = (archive.CheckArchive(kCheckMode) & 0x7FFF) != 0;
-  result.code = result.valid ? 0 : archive.LastError(result.words);
-  if (result.code != 0) {
-    char hex[16];
-    std::snprintf(hex, sizeof hex, "0x%04X", static_cast<unsigned>(result.code));
-    result.reason = result.words + "、エラーコード " + hex;
-  }
-  return result;
-}
-
-// A member's stored name and size, as the listing gives them.
-struct MemberSize {
-  std::string name;
-  std::uint64_t size;
-};
-
-// The stored names of the archive's members, in the order the archive lists
-// them; their sizes are added to `sizes`.
-void ListMembers(TArchiveFile& archive, std::vector<std::string>& names,
-                 std::vector<MemberSize>& sizes) {
-  names.clear();
-  archive.OpenArchive(nullptr, 0);
-  TIndividualInfo info;
-  for (int found = archive.FindFirst("*.*", info); found == 0; found = archive.FindNext(info)) {
-    names.push_back(info.StoredName());
-    sizes.push_back({names.back(), info.llOriginalSize});
-  }
-  archive.CloseArchive();
-}
-
-// Thrown between races when a signal asked the import to stop.
+// Thrown when a signal asked the import to stop.
 struct Interrupted {};
 
 // The archive's base name: the file name without its folder and without the text
@@ -109,6 +80,7 @@ void SetArchiveName(TArchiveFile& archive, const std::string& path) {
     archive.SetFileName(path);
   } catch (const EArchiver&) {
   }
+  archive.SetArchiverType(kArchiverTypeLha);
 }
 
 // Every converter names a race without a name after its venue and number, so
@@ -117,11 +89,10 @@ std::string UnnamedRaceMessage(int race) {
   return "レース " + std::to_string(race) + " のファイル名が空のため、レースファイルを書けません。";
 }
 
-bool AnyQuote(const std::vector<std::string>& names) {
-  for (const std::string& name : names) {
-    if (HasQuote(name)) return true;
-  }
-  return false;
+std::vector<std::string> NamesOf(const std::vector<ListedMember>& members) {
+  std::vector<std::string> names;
+  for (const ListedMember& member : members) names.push_back(member.name);
+  return names;
 }
 
 // One import from the pick of the archive to the last race file.
@@ -136,6 +107,8 @@ class Import {
     } catch (const Interrupted&) {
       report_.filesWritten = 0;
       return ImportOutcome::Interrupted;
+    } catch (const std::bad_alloc&) {
+      throw std::runtime_error(texts::kOutOfMemory);
     }
   }
 
@@ -145,16 +118,14 @@ class Import {
     if (!CheckFolders(settings)) return ImportOutcome::Refused;
     if (!PickArchive()) return ImportOutcome::Cancelled;
     if (FolderExists(report_.raceFolder)) return Refuse(RaceFolderExists());
-    if (const auto refused = RecogniseFirstArchive()) return *refused;
+    if (const auto refused = TakeFirstArchive()) return *refused;
     const DataTypeInfo& row = DataTypeRow(main_.DataType);
     if (!row.converter) {
       return Refuse(std::string(texts::kNoConverter1) + row.name + texts::kNoConverter2);
     }
     if (row.secondArchive) {
-      if (const auto refused = FetchSecondArchive(row)) return *refused;
+      if (const auto refused = TakeSecondArchive(row)) return *refused;
     }
-    if (QuoteInPaths()) return Refuse(texts::kQuoteInPath);
-    if (quoteInMembers_) return Refuse(texts::kQuoteInMember);
     if (!Convert()) return Refuse(RaceFolderExists());
     return ImportOutcome::Done;
   }
@@ -202,80 +173,37 @@ class Import {
     return true;
   }
 
-  // Checks, lists and recognises the archive. The full check
-  // decompresses the whole archive, as the extraction does later, so it runs
-  // on a second thread with an archive object of its own while this thread
-  // lists the members and, for a data set of one archive, already extracts
-  // them into the private folder. Nothing is shown before the check's answer
-  // is in, and what a refused archive left in the private folder goes with it.
-  std::optional<ImportOutcome> RecogniseFirstArchive() {
+  // Lists, recognises and decodes the picked archive. Refusals come in this
+  // order: an archive that does not list, one whose listing declares more
+  // than an import decodes, one that does not decode soundly; then a KD3
+  // archive, then one of no known data set.
+  std::optional<ImportOutcome> TakeFirstArchive() {
     SetArchiveName(archive_, first_);
-    archive_.SetArchiverType(kArchiverTypeLha);
-    std::future<CheckResult> checked = CheckInBackground(first_);
-    ListMembers(archive_, main_.ArchiveLst, memberSizes_);
-    quoteInMembers_ = AnyQuote(main_.ArchiveLst);
+    const ArchiveListing listing = ListArchive(archive_);
+    if (!listing.answer.sound) return RefuseArchive(first_, listing.answer);
+    main_.ArchiveLst = NamesOf(listing.members);
     main_.ArchiveLst.insert(main_.ArchiveLst.end(), 3, "");
     const std::vector<std::string>& m = main_.ArchiveLst;
     main_.ResetForImport();
     main_.DataType = RecognizeDataType(m[0], m[1], m[2]);
     report_.dataType = main_.DataType;
     const bool kd3 = HoldsKd3Member(m[0], m[1], m[2]);
-    if (!kd3 && ConvertsFromOneArchive(main_.DataType) && !QuoteInPaths() && !quoteInMembers_) {
-      ExtractEarly();
+    if (!kd3 && main_.DataType != 0 && DataTypeRow(main_.DataType).converter) {
+      const DataTypeInfo& row = DataTypeRow(main_.DataType);
+      recordFiles_ = {row.raceCardFile, row.horseFile};
     }
-    const CheckResult check = checked.get();
-    StopIfInterrupted();
-    if (!check.valid) return RefuseArchive(first_, check);
+    if (const auto tooLarge = budget_.Add(listing.members, recordFiles_)) return Refuse(*tooLarge);
+    const ArchiveAnswer decoded = Decode(listing.members, firstDecoded_);
+    if (!decoded.sound) return RefuseArchive(first_, decoded);
     if (kd3) return Refuse(texts::kKd3);
     if (main_.DataType == 0) return Refuse(texts::kNotRecognised);
     return std::nullopt;
   }
 
-  std::future<CheckResult> CheckInBackground(const std::string& path) const {
-    return std::async(std::launch::async, [library = archive_.LibraryPath(), path] {
-      TArchiveFile checker(library);
-      SetArchiveName(checker, path);
-      checker.SetArchiverType(kArchiverTypeLha);
-      return CheckFully(checker);
-    });
-  }
-
-  // An archive the full check refused, with the library's reason.
-  ImportOutcome RefuseArchive(const std::string& archive, const CheckResult& check) {
-    StopIfInterrupted();
-    const bool unsupported =
-        check.code == UNLHA_ERROR_METHOD || check.code == UNLHA_ERROR_UNKNOWN_TYPE;
-    ui_.FileMessageWithReason(
-        archive,
-        unsupported ? texts::UnsupportedMethod(check.words) : std::string(texts::kNotAnArchive),
-        check.reason);
-    return ImportOutcome::Refused;
-  }
-
-  // Recognised, converted, and needing no second archive: extraction may
-  // start beside the check.
-  static bool ConvertsFromOneArchive(int dataType) {
-    if (dataType == 0) return false;
-    const DataTypeInfo& row = DataTypeRow(dataType);
-    return row.converter && !row.secondArchive;
-  }
-
-  // A double quote cannot travel in the quoted extraction command line.
-  bool QuoteInPaths() const {
-    return HasQuote(first_) || HasQuote(second_) || HasQuote(main_.TempDir);
-  }
-
-  void ExtractEarly() {
-    temp_.emplace(main_.TempDir);
-    Extract(temp_->Path());
-    extracted_ = true;
-  }
-
-  // The second archive of the special registrations, by the "TT"
-  // companion rule or else from the dialog. As for the first archive, its
-  // full check runs beside the listing and, when it holds the horse file,
-  // the extraction of both archives.
-  std::optional<ImportOutcome> FetchSecondArchive(const DataTypeInfo& row) {
+  // The second archive of the special registrations, by the "TT" companion
+  // rule or else from the dialog, listed and decoded as the first; its member
+  // 0 must be the data set's horse file.
+  std::optional<ImportOutcome> TakeSecondArchive(const DataTypeInfo& row) {
     main_.WorkPath = first_;
     std::string lastName = first_;
     second_ = FindCompanionArchive(first_, lastName);
@@ -287,27 +215,53 @@ class Import {
       main_.LoadDlgInitialDir = fs::path(second_).parent_path().string();
     }
     SetArchiveName(archive_, second_);
-    std::future<CheckResult> checked = CheckInBackground(second_);
-    ListMembers(archive_, main_.ArchiveLst, memberSizes_);
-    quoteInMembers_ = quoteInMembers_ || AnyQuote(main_.ArchiveLst);
+    const ArchiveListing listing = ListArchive(archive_);
+    if (!listing.answer.sound) return RefuseArchive(second_, listing.answer);
+    main_.ArchiveLst = NamesOf(listing.members);
     main_.ArchiveLst.push_back("");
-    const bool holdsHorses = SameMemberName(main_.ArchiveLst[0], row.horseFile);
-    if (holdsHorses && !QuoteInPaths() && !quoteInMembers_) ExtractEarly();
-    if (const CheckResult check = checked.get(); !check.valid) return RefuseArchive(second_, check);
-    if (!holdsHorses) return RefuseAbout(second_, texts::kNotSecondArchive);
+    if (const auto tooLarge = budget_.Add(listing.members, recordFiles_)) {
+      return RefuseAbout(second_, *tooLarge);
+    }
+    const ArchiveAnswer decoded = Decode(listing.members, secondDecoded_);
+    if (!decoded.sound) return RefuseArchive(second_, decoded);
+    if (!SameMemberName(main_.ArchiveLst[0], row.horseFile)) {
+      return RefuseAbout(second_, texts::kNotSecondArchive);
+    }
     return std::nullopt;
   }
 
-  // Extraction, reading and conversion, under the wait window and in a
-  // private extraction folder that is removed whatever ends them (when the
-  // import object goes). False when the race folder's name was taken while
-  // the races were written: nothing is kept.
-  bool Convert() {
-    if (!temp_) temp_.emplace(main_.TempDir);
-    WaitWindow wait(ui_);
-    if (!extracted_) Extract(temp_->Path());
+  // The archive `archive_` is set to, decoded once: every member verified,
+  // those that may hold a record file into `decoded`. A signal stops it.
+  ArchiveAnswer Decode(const std::vector<ListedMember>& members,
+                       std::vector<DecodedMember>& decoded) {
+    int result = 0;
+    {
+      const LibraryStop stop(archive_, ui_);
+      result = DecodeRecordMembers(archive_, members, recordFiles_, decoded);
+    }
     StopIfInterrupted();
-    ReadRecordFiles(temp_->Path());
+    return AnswerOf(archive_, result);
+  }
+
+  // An archive the library refused, with its reason.
+  ImportOutcome RefuseArchive(const std::string& archive, const ArchiveAnswer& answer) {
+    StopIfInterrupted();
+    const bool unsupported =
+        answer.code == UNLHA_ERROR_METHOD || answer.code == UNLHA_ERROR_UNKNOWN_TYPE;
+    ui_.FileMessageWithReason(
+        archive,
+        unsupported ? texts::UnsupportedMethod(answer.words) : std::string(texts::kNotAnArchive),
+        answer.Reason());
+    return ImportOutcome::Refused;
+  }
+
+  // The record texts and the conversion, under the wait window. False when
+  // the race folder's name was taken while the races were written: nothing
+  // is kept.
+  bool Convert() {
+    WaitWindow wait(ui_);
+    StopIfInterrupted();
+    TakeRecordTexts();
     StopIfInterrupted();
     RaceFolderBuild folder(report_.raceFolder);
     try {
@@ -324,53 +278,25 @@ class Import {
     return true;
   }
 
-  // Every member of the archive now set (the second one for data
-  // types 3 and 6), then those of the first.
-  void Extract(const std::string& folder) {
-    archive_.Options().n = 1;
-    archive_.Options().x = 1;
-    archive_.ExtractFiles(nullptr, nullptr, folder, {nullptr});
-    if (!second_.empty()) {
-      SetArchiveName(archive_, main_.WorkPath);
-      archive_.ExtractFiles(nullptr, nullptr, folder, {nullptr});
-    }
-  }
-
-  // The record files read whole, then deleted.
-  void ReadRecordFiles(const std::string& folder) {
+  // DenText and UmaText as an extraction of the second archive (for data
+  // types 3 and 6), then the first, into one folder would have left them.
+  void TakeRecordTexts() {
     const DataTypeInfo& row = DataTypeRow(main_.DataType);
-    main_.WorkPath = folder + "/" + row.raceCardFile;
-    main_.DenText = ReadExtracted(folder, row.raceCardFile);
+    std::vector<DecodedMember> decoded = std::move(secondDecoded_);
+    for (DecodedMember& member : firstDecoded_) decoded.push_back(std::move(member));
+    main_.WorkPath = row.raceCardFile;
+    main_.DenText = TakeRecordFile(decoded, row.raceCardFile);
     main_.RaceCount = static_cast<int>(main_.DenText.size() / row.recordSize);
     report_.raceCount = main_.RaceCount;
-    main_.WorkPath = folder + "/" + row.horseFile;
-    main_.UmaText = ReadExtracted(folder, row.horseFile);
+    main_.WorkPath = row.horseFile;
+    main_.UmaText = TakeRecordFile(decoded, row.horseFile);
     main_.UmaLength = static_cast<TextOffset>(main_.UmaText.size());
-    for (const char* name : {row.raceCardFile, row.horseFile, row.extraFile}) {
-      if (*name) DeleteMemberFile(folder, name);
-    }
-  }
-
-  // A record file of a sound archive that is not in the extraction folder
-  // could not be written there (a full disk, a quota, a file-size limit): the
-  // message says why, naming the temp folder that the user can do something
-  // about rather than a private file that is gone.
-  std::string ReadExtracted(const std::string& folder, const char* name) const {
-    if (FindFileIgnoringCase(folder, name)) return ReadMemberFile(folder, name);
-    std::uint64_t size = 0;
-    for (const MemberSize& member : memberSizes_) {
-      if (SameMemberName(member.name, name)) size = member.size;
-    }
-    const int error = WriteProbeError(folder, size);
-    std::string message = "作業フォルダ " + main_.TempDir + " に " + name + " を展開できません";
-    throw std::runtime_error(error == 0 ? message + "。"
-                                        : message + "（" + SystemErrorText(error) + "）");
   }
 
   // One race file per race, steeplechases dropped; a taken name gets the
-  // next free number, never overwriting a file. A converter's error keeps
-  // the races written before it: the folder is published, then the error
-  // goes on.
+  // next free number, never overwriting a file. A converter's error after
+  // the first race file keeps the races written before it: the folder is
+  // published, then the error goes on. Before the first, nothing is kept.
   void WriteRaces(RaceFolderBuild& folder) {
     RaceFolderWriter writer(folder.Path(), report_.raceFolder);
     ui_.Progress(0, main_.RaceCount);
@@ -380,7 +306,7 @@ class Import {
       try {
         write = ConvertRace(race);
       } catch (...) {
-        report_.raceFolderMade = folder.Publish();
+        if (report_.filesWritten > 0) report_.raceFolderMade = folder.Publish();
         throw;
       }
       if (write) {
@@ -407,12 +333,12 @@ class Import {
   TArchiveFile& archive_;
   ImportUi& ui_;
   ImportReport& report_;
-  std::string first_;                    // the picked archive
-  std::string second_;                   // the second archive of data types 3 and 6
-  std::vector<MemberSize> memberSizes_;  // of both archives
-  bool quoteInMembers_ = false;
-  std::optional<PrivateTempFolder> temp_;  // the private extraction folder
-  bool extracted_ = false;                 // the members are in it already
+  std::string first_;                         // the picked archive
+  std::string second_;                        // the second archive of data types 3 and 6
+  std::vector<std::string> recordFiles_;      // the data type's, when it is converted
+  DecodeBudget budget_;                       // what the import's archives declare in all
+  std::vector<DecodedMember> firstDecoded_;   // record members of the first archive
+  std::vector<DecodedMember> secondDecoded_;  // and of the second
 };
 
 }  // namespace

@@ -42,12 +42,10 @@ inline constexpr const char* kNotRecognised =
 inline constexpr const char* kNotSecondArchive =
     "この圧縮ファイルは、「特別登録馬 競走馬」ファイル（JRA-VAN）ではないようです。"
     "もしくは、ファイルが壊れている可能性があります。";
-// A double quote cannot travel in the quoted command line of the extraction.
-inline constexpr const char* kQuoteInPath =
-    "圧縮ファイルまたは作業フォルダのパスに「\"」が含まれているため、展開できません。"
-    "ファイル名またはフォルダ名を変更してから、やり直して下さい。";
-inline constexpr const char* kQuoteInMember =
-    "圧縮ファイルの中に、名前に「\"」を含むファイルがあるため、展開できません。";
+// A memory shortage, whatever ran short.
+inline constexpr const char* kOutOfMemory =
+    "メモリが足りないため、読込＆変換を続けられません。ほかのプログラムを終了してから、"
+    "やり直して下さい。";
 // A recognised data set that this version does not convert yet: refused
 // before anything is extracted or written. %1 is the data set's name.
 inline constexpr const char* kNoConverter1 = "選択された圧縮ファイルは「";

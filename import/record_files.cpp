@@ -1,31 +1,22 @@
 #include "import/record_files.h"
 
-#include <fcntl.h>
 #include <sys/mman.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
+#include <map>
 #include <stdexcept>
-#include <system_error>
 
+#include "archive/archive_file.h"
 #include "import/data_types.h"
 
 namespace tamikaze {
-namespace fs = std::filesystem;
 namespace {
 
-[[noreturn]] void ThrowCannotOpen(const std::string& path) {
-  throw std::runtime_error("ファイル " + path + " を開けません。");
-}
-
-// `size` bytes to read a whole record file into. A season's horse file is some
-// 250 MB: asking for huge pages before the buffer is first touched spares some
-// 60,000 page faults and as many TLB misses while it is filled and read, which
-// cost seconds on some virtual machines. Without them it is an ordinary buffer.
+// `size` bytes to decode a member into. A season's horse file is some 250 MB:
+// asking for huge pages before the buffer is first touched spares some 60,000
+// page faults and as many TLB misses while it is filled and read, which cost
+// seconds on some virtual machines. Without them it is an ordinary buffer.
 std::string RecordBuffer(std::size_t size) {
   std::string bytes;
   bytes.reserve(size);
@@ -37,60 +28,48 @@ std::string RecordBuffer(std::size_t size) {
   return bytes;
 }
 
+bool MayHoldAny(const ListedMember& member, const std::vector<std::string>& names) {
+  return std::any_of(names.begin(), names.end(),
+                     [&](const std::string& name) { return MayHoldRecordFile(member, name); });
+}
+
 }  // namespace
 
-std::optional<std::string> FindFileIgnoringCase(const std::string& folder,
-                                                const std::string& name) {
-  std::optional<std::string> found;
-  std::error_code ec;
-  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    std::error_code typeEc;
-    if (it->is_directory(typeEc)) continue;
-    const std::string entry = it->path().filename().string();
-    if (entry == name) return it->path().string();
-    if (SameMemberName(entry, name) && (!found || entry < fs::path(*found).filename().string())) {
-      found = it->path().string();
-    }
-  }
-  return found;
+bool MayHoldRecordFile(const ListedMember& member, const std::string& name) {
+  return !member.folder && SameMemberName(member.name, name);
 }
 
-std::string ReadUpToEofMark(const std::string& path) {
-  std::ifstream file(path, std::ios::binary | std::ios::ate);
-  if (!file) ThrowCannotOpen(path);
-  // One read sized to the file: a season's horse file is some 150 MB.
-  const std::streamoff size = file.tellg();
-  if (size < 0) ThrowCannotOpen(path);
-  std::string bytes = RecordBuffer(static_cast<std::size_t>(size));
-  file.seekg(0);
-  file.read(bytes.data(), size);
-  bytes.resize(static_cast<std::size_t>(file.gcount()));
-  if (file.bad()) ThrowCannotOpen(path);
+int DecodeRecordMembers(TArchiveFile& archive, const std::vector<ListedMember>& members,
+                        const std::vector<std::string>& recordFiles,
+                        std::vector<DecodedMember>& decoded) {
+  const std::size_t first = decoded.size();
+  std::vector<UnlhaMemoryMember> targets;
+  for (std::size_t i = 0; i < members.size(); ++i) {
+    if (!MayHoldAny(members[i], recordFiles)) continue;
+    decoded.push_back({members[i].name, RecordBuffer(members[i].size)});
+    targets.push_back({static_cast<std::uint32_t>(i), nullptr, members[i].size, 0});
+  }
+  for (std::size_t k = 0; k < targets.size(); ++k) {
+    targets[k].buffer = reinterpret_cast<unsigned char*>(decoded[first + k].bytes.data());
+  }
+  const int result = archive.ExtractToMemory(targets);
+  for (std::size_t k = 0; k < targets.size(); ++k) {
+    decoded[first + k].bytes.resize(static_cast<std::size_t>(targets[k].written));
+  }
+  return result;
+}
+
+std::string TakeRecordFile(std::vector<DecodedMember>& decoded, const std::string& name) {
+  // The extraction leaves one file per stored name, the last member's.
+  std::map<std::string, DecodedMember*> left;
+  for (DecodedMember& member : decoded) {
+    if (SameMemberName(member.name, name)) left[member.name] = &member;
+  }
+  if (left.empty()) throw std::runtime_error("圧縮ファイルに " + name + " がありません。");
+  const auto exact = left.find(name);
+  std::string bytes = std::move((exact != left.end() ? exact : left.begin())->second->bytes);
   if (const std::size_t mark = bytes.find('\x1A'); mark != std::string::npos) bytes.resize(mark);
   return bytes;
-}
-
-std::string ReadMemberFile(const std::string& folder, const std::string& name) {
-  const std::optional<std::string> path = FindFileIgnoringCase(folder, name);
-  if (!path) ThrowCannotOpen(folder + "/" + name);
-  return ReadUpToEofMark(*path);
-}
-
-int WriteProbeError(const std::string& folder, std::uint64_t size) {
-  std::string path = folder + "/.write-probe-XXXXXX";
-  const int fd = ::mkstemp(path.data());
-  if (fd < 0) return errno;
-  const int error = ::posix_fallocate(fd, 0, static_cast<off_t>(std::max<std::uint64_t>(size, 1)));
-  ::unlink(path.c_str());
-  ::close(fd);
-  return error == EINVAL || error == EOPNOTSUPP ? 0 : error;
-}
-
-void DeleteMemberFile(const std::string& folder, const std::string& name) {
-  if (const std::optional<std::string> path = FindFileIgnoringCase(folder, name)) {
-    std::error_code ec;
-    fs::remove(*path, ec);
-  }
 }
 
 }  // namespace tamikaze

@@ -42,24 +42,32 @@ class CommandLineRobustnessTest : public testing::CommandLineFixture {
     const std::vector<std::string> names = Entries(out_);
     return std::any_of(names.begin(), names.end(), IsRaceFolderUnderConstruction);
   }
-
-  const fs::path tempDir_ = scratch_.Path() / ".cache/TamikazeNetData/Temp";
 };
 
-// Interrupted while it extracts or while it writes race files, the import
-// removes all it made and says so in one line, with 128 + the signal.
+// Interrupted while it decodes (the race cards beside a member of 1 GiB that
+// takes seconds to decode) or while it writes race files, the import removes
+// all it made and says so in one line, with 128 + the signal.
 TEST_F(CommandLineRobustnessTest, InterruptedImportLeavesNothing) {
   const std::string many = scratch_.Cards("many.lzh", kManyRaces);
+  std::string slow =
+      testing::MakeLh0Archive({{"JRACDEN1.DAT", CurrentRace().Str()}, {"JRACUMAJ.DAT", ""}});
+  slow.pop_back();  // the end mark: the member of the fixture and its end mark follow
+  slow += testing::ReadBytes(fs::path(ARCHIVE_FIXTURES) / "lh5_zeros_1gib.lzh");
+  const std::string slowPath = (scratch_.Path() / "slow.lzh").string();
+  testing::WriteBytes(slowPath, slow);
   const std::pair<int, bool> cases[] = {
-      // signal, sent while extracting (else writing)
+      // signal, sent while decoding (else writing)
       {SIGINT, false}, {SIGTERM, false}, {SIGHUP, false}, {SIGINT, true}, {SIGTERM, true},
   };
-  for (const auto& [signal, extracting] : cases) {
-    SCOPED_TRACE(std::string(strsignal(signal)) + (extracting ? " extracting" : " writing"));
+  for (const auto& [signal, decoding] : cases) {
+    SCOPED_TRACE(std::string(strsignal(signal)) + (decoding ? " decoding" : " writing"));
     const ChildOptions options = Options();
-    const auto child = Start({"import", "-o", out_, many}, options);
-    ASSERT_TRUE(WaitUntil(
-        *child, [&, e = extracting] { return e ? !Entries(tempDir_).empty() : WritingRaces(); }));
+    const auto child = Start({"import", "-o", out_, decoding ? slowPath : many}, options);
+    if (decoding) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    } else {
+      ASSERT_TRUE(WaitUntil(*child, [&] { return WritingRaces(); }));
+    }
     child->Signal(signal);
     EXPECT_EQ(child->Wait(), 128 + signal);
     const std::string err = testing::ReadBytes(options.stderrPath);
@@ -67,7 +75,6 @@ TEST_F(CommandLineRobustnessTest, InterruptedImportLeavesNothing) {
     EXPECT_NE(err.find("中断しました"), std::string::npos) << err;
     EXPECT_EQ(testing::ReadBytes(options.stdoutPath), "");
     EXPECT_EQ(Entries(out_), std::vector<std::string>{});
-    EXPECT_EQ(Entries(tempDir_), std::vector<std::string>{});
   }
 }
 
@@ -92,18 +99,20 @@ TEST_F(CommandLineRobustnessTest, KilledImportLeavesOnlyALeftoverThatTheNextImpo
   EXPECT_EQ(Entries(out_), (std::vector<std::string>{"oneS", "twoS"}));
 }
 
-// A file-size limit below the horse file: the extraction cannot write it, and
-// the message says so instead of naming a private file that is gone.
+// A file-size limit below the race file: the message names the race file
+// and says why, and no race folder appears.
 TEST_F(CommandLineRobustnessTest, FileSizeLimitIsReportedAndLeavesNothing) {
+  // Five runners make a race file of some 1,500 bytes; the message takes less.
+  std::string horses;
+  for (int i = 0; i < 5; ++i) horses += testing::CurrentHorse("H000000001", "ウマ").Str();
   const std::string cards = scratch_.Archive(
-      "limit.lzh",
-      {{"JRACDEN1.DAT", CurrentRace().Str()}, {"JRACUMAJ.DAT", std::string(64 * 1024, ' ')}});
-  const RunResult r = Run({"import", "-o", out_, cards}, Options(32 * 1024));
+      "limit.lzh", {{"JRACDEN1.DAT", CurrentRace().Put(325, "05").Put(331, "H000000001").Str()},
+                    {"JRACUMAJ.DAT", horses}});
+  const RunResult r = Run({"import", "-o", out_, cards}, Options(1000));
   EXPECT_EQ(r.status, 3);
-  EXPECT_EQ(r.err, cards + ": 作業フォルダ " + tempDir_.string() +
-                       " に JRACUMAJ.DAT を展開できません（ファイルが大きすぎます）\n");
+  EXPECT_EQ(r.err, cards + ": レースファイル " + out_ + "/limitS/" + "東京11R" +
+                       ".uma を書き込めません（ファイルが大きすぎます）\n");
   EXPECT_EQ(Entries(out_), std::vector<std::string>{});
-  EXPECT_EQ(Entries(tempDir_), std::vector<std::string>{});
 }
 
 // The race folder is made whole; only the summary is lost, and the status says so.

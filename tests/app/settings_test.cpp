@@ -8,6 +8,7 @@
 #include "app/screen_clamp.h"
 #include "app/settings_file.h"
 #include "app/startup.h"
+#include "import/held_folder.h"
 #include "import/temp_folder.h"
 #include "tests/support/scratch_folder.h"
 
@@ -127,11 +128,14 @@ TEST_F(StartUpTest, SavedSettingsAreClampedAndRemovedFoldersFallBack) {
   EXPECT_EQ(std::distance(fs::directory_iterator(ConfigFolder(env_)), fs::directory_iterator()), 1);
 }
 
-TEST(PrivateTempFolderTest, StartUpCleanUpSparesHeldFolders) {
+// Sub-folders of the temp folder that earlier versions extracted into: the
+// start-up removes those of runs that are gone and spares one a running
+// program holds.
+TEST(TempFolderTest, StartUpCleanUpSparesHeldFolders) {
   ScratchFolder scratch;
   const std::string tempDir = (scratch.Path() / "Temp").string();
   const fs::path stale = scratch.Folder("Temp/12345-abcdef");
-  const PrivateTempFolder held(tempDir);
+  const HeldFolder held(tempDir + "/678-XXXXXX");
   WriteBytes(held.Path() + "/sub/member.dat", "x");
   RemoveUnheldTempFolders(tempDir);
   EXPECT_FALSE(fs::exists(stale));
