@@ -90,7 +90,7 @@ void BM_ConvertSeasonInMemory(benchmark::State& state) {
   convert.RaceCount = static_cast<int>(files.den.size()) / kJraCurrentRaceRecordSize;
   for (auto _ : state) {
     ConvertEveryRace(convert, ConvertJraCurrent);
-    benchmark::DoNotOptimize(convert.SaveLst.data());
+    benchmark::DoNotOptimize(convert.SaveLst.FileBytes().data());
   }
 }
 BENCHMARK(BM_ConvertSeasonInMemory)->Unit(benchmark::kMillisecond)->UseRealTime();

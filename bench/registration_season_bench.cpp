@@ -144,7 +144,7 @@ void BM_ConvertSpecialSeasonInMemory(benchmark::State& state) {
   convert.RaceCount = static_cast<int>(convert.DenText.size()) / kTok1RaceRecordSize;
   for (auto _ : state) {
     ConvertEveryRace(convert, ConvertTok1Race);
-    benchmark::DoNotOptimize(convert.SaveLst.data());
+    benchmark::DoNotOptimize(convert.SaveLst.FileBytes().data());
   }
 }
 BENCHMARK(BM_ConvertSpecialSeasonInMemory)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -3,8 +3,9 @@
 
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
+
+#include "racefile/race_lines.h"
 
 namespace tamikaze {
 
@@ -16,15 +17,22 @@ using TextOffset = std::int64_t;
 // converter finds a horse without scanning the horse text for every race.
 // Built on first use for one text and record layout; `FindFirstRecord`
 // (convert/record_key_index.h) rebuilds it when the layout or the
-// text's length differ from those it was built for.
+// text's length differ from those it was built for. An open-addressing table
+// of record offsets with their keys: a lookup reads no record of the text,
+// where each would cost a cache miss.
 struct RecordKeyIndex {
   bool built = false;
   int recordSize = 0;  // bytes from one record to the next
   int keyPos1 = 0;     // 1-based first byte of the key in a record
   int keyWidth = 0;
   TextOffset length = 0;  // text length it was built for
-  std::unordered_map<std::string, TextOffset>
-      firstOffset;  // key -> 0-based offset of its first record
+  static constexpr std::size_t kInlineKey = 16;
+  struct Slot {
+    TextOffset offset = -1;     // 0-based offset of a key's first record; -1: empty
+    char key[kInlineKey] = {};  // the key itself when it is not longer
+  };
+  std::vector<Slot> table;
+  std::size_t keys = 0;  // slots in use
 };
 
 struct ConvertState {
@@ -37,8 +45,8 @@ struct ConvertState {
   TextOffset RaceOffset = 0;  // scratch values of the converters
   TextOffset HorseOffset = 0;
   int HorseCount = 0;
-  std::vector<std::string> SaveLst;  // lines of the race being built, CP932
-  RecordKeyIndex HorseKeyIndex;      // horse records of UmaText by key, built once per import
+  RaceLines SaveLst;             // lines of the race being built, CP932
+  RecordKeyIndex HorseKeyIndex;  // horse records of UmaText by key, built once per import
 
   // Drops everything the previous import left (the horse-key index included),
   // before new texts are read.

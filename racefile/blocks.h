@@ -2,11 +2,10 @@
 // Fixed line blocks of a race file. Lines are CP932 without line ends.
 
 #include <string>
-#include <vector>
+
+#include "racefile/race_lines.h"
 
 namespace tamikaze {
-
-using RaceLines = std::vector<std::string>;
 
 // Line 0 of every race file: the program's one fixed copyright line.
 const std::string& CopyrightLine();

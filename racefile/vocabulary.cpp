@@ -22,6 +22,20 @@ std::vector<std::string> ToCp932(std::initializer_list<const char*> utf8) {
   return out;
 }
 
+constexpr int kCodeCharacters = 36;  // 0-9, A-Z
+
+int CodeCharacter(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'Z') return c - 'A' + 10;
+  return -1;
+}
+
+// The index of a two-character code, -1 for any other two bytes.
+int CodeIndex(const char* code) {
+  const int first = CodeCharacter(code[0]), second = CodeCharacter(code[1]);
+  return first < 0 || second < 0 ? -1 : first * kCodeCharacters + second;
+}
+
 }  // namespace
 
 const std::string& VenueName(int code) {
@@ -30,8 +44,8 @@ const std::string& VenueName(int code) {
   return FromTable(names, code);
 }
 
-const std::string& VenueLetter(const std::string& code2) {
-  static const std::unordered_map<std::string, std::string> letters = [] {
+const std::string& VenueLetter(std::string_view code2) {
+  static const std::vector<std::string> letters = [] {
     const std::pair<const char*, const char*> table[] = {
         {"01", "札"}, {"02", "函"}, {"03", "福"}, {"04", "新"}, {"05", "東"}, {"06", "中"},
         {"07", "名"}, {"08", "京"}, {"09", "阪"}, {"10", "小"}, {"30", "門"}, {"32", "岩"},
@@ -43,12 +57,16 @@ const std::string& VenueLetter(const std::string& code2) {
         {"A8", "仏"}, {"B2", "愛"}, {"B4", "Ｎ"}, {"B6", "豪"}, {"B8", "加"}, {"C0", "伊"},
         {"C2", "独"}, {"C7", "ア"}, {"G0", "香"}, {"M0", "シ"},
     };
-    std::unordered_map<std::string, std::string> map;
-    for (const auto& [code, letter] : table) map.emplace(code, Utf8ToCp932(letter));
-    return map;
+    // Indexed directly by the two characters (0-9, A-Z): the converters ask
+    // for a letter five times a runner.
+    std::vector<std::string> byCode(kCodeCharacters * kCodeCharacters);
+    for (const auto& [code, letter] : table) {
+      byCode[static_cast<std::size_t>(CodeIndex(code))] = Utf8ToCp932(letter);
+    }
+    return byCode;
   }();
-  const auto found = letters.find(code2);
-  return found == letters.end() ? kEmpty : found->second;
+  const int index = code2.size() == 2 ? CodeIndex(code2.data()) : -1;
+  return index < 0 ? kEmpty : letters[static_cast<std::size_t>(index)];
 }
 
 const std::string& GoingName(int code) {

@@ -2,6 +2,7 @@
 // The race file's code tables. Every text returned is CP932.
 
 #include <string>
+#include <string_view>
 
 namespace tamikaze {
 
@@ -10,7 +11,7 @@ const std::string& VenueName(int code);
 
 // Venue letter of a two-character past-race venue code compared as text
 // ("07" -> "名", "A4" -> "米"); "" for a code without a letter.
-const std::string& VenueLetter(const std::string& code2);
+const std::string& VenueLetter(std::string_view code2);
 
 // Going code 1 to 4: "良", "稍", "重", "不"; "" otherwise (the caller writes
 // the code character itself).

@@ -16,24 +16,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string JoinLines(const RaceLines& lines) {
-  std::size_t size = 0;
-  for (const std::string& line : lines) size += line.size() + 2;
-  std::string bytes;
-  bytes.reserve(size);
-  for (const std::string& line : lines) {
-    bytes += line;
-    bytes += "\r\n";
-  }
-  return bytes;
-}
-
 [[noreturn]] void ThrowCannotWrite(const fs::path& path, int error) {
   throw std::runtime_error("レースファイル " + path.string() + " を書き込めません（" +
                            SystemErrorText(error) + "）");
 }
 
-bool WriteAll(int fd, const std::string& bytes) {
+bool WriteAll(int fd, std::string_view bytes) {
   for (std::size_t done = 0; done < bytes.size();) {
     const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
     if (n < 0 && errno == EINTR) continue;
@@ -51,7 +39,7 @@ std::string SlotName(const std::string& base, int slot) {
 // is removed again, since a cut-off race file would be read as a race with
 // fewer runners; the message names it as `shown`.
 void FillNewFile(int fd, const fs::path& path, const fs::path& shown, const RaceLines& lines) {
-  const bool written = WriteAll(fd, JoinLines(lines));
+  const bool written = WriteAll(fd, lines.FileBytes());
   int error = written ? 0 : (errno != 0 ? errno : EIO);
   if (::close(fd) != 0 && error == 0) error = errno;
   if (error == 0) return;

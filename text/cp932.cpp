@@ -2,7 +2,9 @@
 
 #include <iconv.h>
 
+#include <array>
 #include <cerrno>
+#include <cstdint>
 #include <mutex>
 #include <stdexcept>
 #include <unordered_map>
@@ -91,19 +93,39 @@ std::string Utf8ToCp932(const std::string& utf8) {
 
 namespace literals {
 
-const std::string& operator""_sj(const char* utf8, std::size_t size) {
-  // A literal keeps its address for the whole run, so each thread first looks
-  // it up by address without a lock; the shared table converts each text once.
-  thread_local std::unordered_map<const char*, const std::string*> byAddress;
-  if (const auto known = byAddress.find(utf8); known != byAddress.end()) return *known->second;
+namespace {
+
+// The CP932 form of the literal at `utf8`, from the table shared by all
+// threads, which converts each text once.
+const std::string& Converted(const char* utf8, std::size_t size) {
   static std::mutex mutex;
   static std::unordered_map<std::string, std::string> byText;
   std::string key(utf8, size);
   std::lock_guard<std::mutex> lock(mutex);
   auto found = byText.find(key);
   if (found == byText.end()) found = byText.emplace(key, Utf8ToCp932(key)).first;
-  byAddress.emplace(utf8, &found->second);
   return found->second;
+}
+
+}  // namespace
+
+const std::string& operator""_sj(const char* utf8, std::size_t size) {
+  // A literal keeps its address for the whole run, so each thread looks it up
+  // by address without a lock: first in a small table indexed by the address
+  // (the converters use a few dozen literals, millions of times), then in a
+  // map of every literal the thread has used.
+  struct Recent {
+    const char* literal = nullptr;
+    const std::string* converted = nullptr;
+  };
+  thread_local std::array<Recent, 256> recent;
+  Recent& slot = recent[(reinterpret_cast<std::uintptr_t>(utf8) >> 2) % recent.size()];
+  if (slot.literal == utf8) return *slot.converted;
+  thread_local std::unordered_map<const char*, const std::string*> byAddress;
+  auto known = byAddress.find(utf8);
+  if (known == byAddress.end()) known = byAddress.emplace(utf8, &Converted(utf8, size)).first;
+  slot = {utf8, known->second};
+  return *known->second;
 }
 
 }  // namespace literals

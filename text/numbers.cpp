@@ -22,7 +22,7 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-std::size_t SkipSpaces(const std::string& text) {
+std::size_t SkipSpaces(std::string_view text) {
   std::size_t i = 0;
   while (i < text.size() && text[i] == ' ') ++i;
   return i;
@@ -33,23 +33,24 @@ std::size_t SkipSpaces(const std::string& text) {
 ENotInteger::ENotInteger(const std::string& cp932Text)
     : std::runtime_error("'" + Shown(cp932Text) + "' は整数ではありません") {}
 
-int StrictNumber(const std::string& text) {
+int StrictNumber(std::string_view text) {
+  const auto fail = [text] { return ENotInteger(std::string(text)); };
   std::size_t i = SkipSpaces(text);
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  if (i == text.size()) throw ENotInteger(text);
+  if (i == text.size()) throw fail();
   long long value = 0;
   for (; i < text.size(); ++i) {
-    if (!IsDigit(text[i])) throw ENotInteger(text);
+    if (!IsDigit(text[i])) throw fail();
     value = value * 10 + (text[i] - '0');
-    if (value > static_cast<long long>(INT_MAX) + 1) throw ENotInteger(text);
+    if (value > static_cast<long long>(INT_MAX) + 1) throw fail();
   }
   if (negative) value = -value;
-  if (value > INT_MAX || value < INT_MIN) throw ENotInteger(text);
+  if (value > INT_MAX || value < INT_MIN) throw fail();
   return static_cast<int>(value);
 }
 
-int LenientNumber(const std::string& text) {
+int LenientNumber(std::string_view text) {
   std::size_t i = SkipSpaces(text);
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';

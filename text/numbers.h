@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace tamikaze {
 
@@ -16,12 +17,12 @@ class ENotInteger : public std::runtime_error {
 // A whole decimal integer: leading half-width spaces and one sign allowed,
 // nothing after the digits. Anything else (empty text, trailing spaces, other
 // characters, a value beyond 32 bits) throws ENotInteger.
-int StrictNumber(const std::string& text);
+int StrictNumber(std::string_view text);
 
 // Skips leading half-width spaces and reads the leading decimal digits; 0 when
 // there are none; never fails. A sign before the digits is honoured only when
 // the digits run to the end of the text ("-12" is -12, "-12x" is 12): the
 // special registrations rely on that for their signed field.
-int LenientNumber(const std::string& text);
+int LenientNumber(std::string_view text);
 
 }  // namespace tamikaze

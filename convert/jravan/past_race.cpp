@@ -35,22 +35,24 @@ std::string PassingPositions(const SlotReader& slot) {
                               slot.Lenient(kPassingPos1 + 4, 2));
 }
 
-std::string ClosingTime(const SlotReader& slot) {
-  const std::string time = slot.Text(kClosingTimePos1, 3);
-  return time == "000" ? "999" : time;
+// The closing time; "000" is written "999".
+void AppendClosingTime(RaceLines& lines, const SlotReader& slot) {
+  const FieldText time = slot.Field(kClosingTimePos1, 3);
+  lines.push_back(time.View() == "000" ? std::string_view("999") : time.View());
 }
 
-std::string Going(const SlotReader& slot) {
-  const std::string code = slot.Text(kGoingPos1, 1);
+// The going's name, or its code as read when it has none.
+void AppendGoing(RaceLines& lines, const SlotReader& slot) {
+  const FieldText code = slot.Field(kGoingPos1, 1);
   const std::string& going = GoingName(LenientNumber(code));
-  return going.empty() ? code : going;
+  lines.push_back(going.empty() ? code.View() : std::string_view(going));
 }
 
 }  // namespace
 
 void AddPastRace(ConvertState& state, int slot) {
   const SlotReader reader(state, slot, kSlotDistance);
-  const std::string& letter = VenueLetter(reader.Text(kVenuePos1, 2));
+  const std::string& letter = VenueLetter(reader.Field(kVenuePos1, 2));
   const int track = reader.Lenient(kTrackPos1, 2);
   int finish = reader.Lenient(kFinishPos1, 2);
   if (finish == 0) finish = reader.Lenient(kSecondFinishPos1, 2);
@@ -61,12 +63,12 @@ void AddPastRace(ConvertState& state, int slot) {
     return;
   }
   lines.push_back(track == 23 || track == 24 ? "ダ"_sj : "芝"_sj);
-  lines.push_back(reader.Text(kDistancePos1, 4));
-  lines.push_back(letter + reader.Text(kYearMonthPos1, 4));
-  lines.push_back(reader.Text(kTimePos1, 4));
+  lines.push_back(reader.Field(kDistancePos1, 4));
+  lines.PushJoined({letter, reader.Field(kYearMonthPos1, 4)});
+  lines.push_back(reader.Field(kTimePos1, 4));
   lines.push_back(PassingPositions(reader));
-  lines.push_back(ClosingTime(reader));
-  lines.push_back(Going(reader));
+  AppendClosingTime(lines, reader);
+  AppendGoing(lines, reader);
   lines.push_back(TwoColumn(finish));
 }
 

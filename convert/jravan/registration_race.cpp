@@ -34,6 +34,16 @@ TextOffset FindEntryHorse(ConvertState& state, const SpecialFormat& format, int 
                          EntryField(state, format, entry, 1, format.horseKey.keyWidth));
 }
 
+std::vector<TextOffset> FindEntryHorses(ConvertState& state, const SpecialFormat& format) {
+  std::vector<TextOffset> horses;
+  for (int entry = 1; entry <= state.HorseCount; ++entry) {
+    horses.push_back(FindEntryHorse(state, format, entry));
+    PrefetchRecordBytes(state.UmaText, horses.back(), format.amountPos1, 7);
+    PrefetchRecordBytes(state.UmaText, horses.back(), format.birthYearPos1, 2);
+  }
+  return horses;
+}
+
 void SetEntryCount(ConvertState& state, int entries) {
   state.HorseCount = std::min(entries, kMaxEntries);
 }
@@ -67,9 +77,19 @@ void AppendSpecialHeader(ConvertState& state, const RaceCourse& course,
 }
 
 void AppendEntryBlocks(ConvertState& state, const SpecialFormat& format, EntryHorseLine horseLine,
-                       int raceYear) {
+                       int raceYear, const std::vector<TextOffset>& horses) {
+  // The past-race slots of the entries two ahead are fetched while an entry
+  // is written.
+  constexpr std::size_t kAhead = 2;
+  const auto prefetch = [&](std::size_t index) {
+    if (index < horses.size()) {
+      PrefetchRecordBytes(state.UmaText, horses[index], format.firstSlotPos1, format.slotsWidth);
+    }
+  };
+  for (std::size_t index = 0; index < kAhead; ++index) prefetch(index);
   for (int entry = 1; entry <= state.HorseCount; ++entry) {
-    const TextOffset horse = FindEntryHorse(state, format, entry);
+    const TextOffset horse = horses[static_cast<std::size_t>(entry - 1)];
+    prefetch(static_cast<std::size_t>(entry - 1) + kAhead);
     state.SaveLst.push_back(horseLine(state, entry, horse, raceYear));
     if (horse >= 0) {
       state.HorseOffset = horse;

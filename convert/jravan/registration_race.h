@@ -23,6 +23,8 @@ struct SpecialFormat {
   RecordKeyLayout horseKey;  // horse records, found by the entry's bytes 1-8
   int amountPos1;            // horse record: 7-character ranking amount
   int birthYearPos1;         // horse record: two-digit birth year
+  int firstSlotPos1;         // horse record: where the past-race slots start ...
+  int slotsWidth;            // ... and how many bytes the five take
   void (*addPastRace)(ConvertState& state, int slot);
   DistanceDigits placeholderDistance;  // of a horse that is not found
 };
@@ -34,6 +36,11 @@ std::string EntryField(const ConvertState& state, const SpecialFormat& format, i
 // The 0-based offset of the horse record of entry `entry`, -1 when the horse
 // file has none with its key.
 TextOffset FindEntryHorse(ConvertState& state, const SpecialFormat& format, int entry);
+
+// The horse record of each of the HorseCount entries (index 0 for entry 1), as
+// FindEntryHorse finds it. The records lie anywhere in a horse file of some
+// hundred megabytes: the bytes the ranking reads are fetched ahead.
+std::vector<TextOffset> FindEntryHorses(ConvertState& state, const SpecialFormat& format);
 
 // HorseCount: the number of entries the record gives, at most 100.
 void SetEntryCount(ConvertState& state, int entries);
@@ -58,9 +65,9 @@ using EntryHorseLine = std::string (*)(const ConvertState& state, int entry, Tex
                                        int raceYear);
 
 // One horse block per entry in the order of the race record: its horse line,
-// the five past races of its horse (HorseOffset set to it) or five
-// placeholder blocks when the horse is not found, and "好".
+// the five past races of its horse (HorseOffset set to it, from `horses`) or
+// five placeholder blocks when the horse is not found, and "好".
 void AppendEntryBlocks(ConvertState& state, const SpecialFormat& format, EntryHorseLine horseLine,
-                       int raceYear);
+                       int raceYear, const std::vector<TextOffset>& horses);
 
 }  // namespace tamikaze

@@ -18,11 +18,18 @@ class SlotReader {
   SlotReader(const ConvertState& state, int slot, int slotDistance)
       : state_(state), shift_(slotDistance * (slot - 1)) {}
 
+  FieldText Field(int slot1Pos1, int width) const {
+    return FieldText(state_.UmaText, static_cast<std::size_t>(state_.HorseOffset),
+                     slot1Pos1 + shift_, width);
+  }
   std::string Text(int slot1Pos1, int width) const {
     return RecordField(state_.UmaText, static_cast<std::size_t>(state_.HorseOffset),
                        slot1Pos1 + shift_, width);
   }
-  int Lenient(int slot1Pos1, int width) const { return LenientNumber(Text(slot1Pos1, width)); }
+  int Lenient(int slot1Pos1, int width) const {
+    return LenientField(state_.UmaText, static_cast<std::size_t>(state_.HorseOffset),
+                        slot1Pos1 + shift_, width);
+  }
   int Strict(int slot1Pos1, int width) const { return StrictNumber(Text(slot1Pos1, width)); }
 
  private:
@@ -35,7 +42,7 @@ class SlotReader {
 inline std::string PassingPositionsLine(int p1, int p2, int p3) {
   if (p2 == 0) p2 = p3;
   if (p1 == 0) p1 = p2;
-  return TwoColumn(p1) + TwoColumn(p2) + TwoColumn(p3);
+  return TwoColumns({p1, p2, p3});
 }
 
 }  // namespace tamikaze

@@ -37,10 +37,11 @@ constexpr int kLastPositionPos1 = 1050;
 constexpr int kLastTiePos1 = 1117;
 
 constexpr SpecialFormat kFormat{
-    /*conditionPos1=*/88, /*firstEntryPos1=*/333,
-    /*entryWidth=*/48,    kJraCurrentHorseKeyTail,
-    /*amountPos1=*/603,   /*birthYearPos1=*/67,
-    AddPastRace,          DistanceDigits::Four,
+    /*conditionPos1=*/88,  /*firstEntryPos1=*/333,
+    /*entryWidth=*/48,     kJraCurrentHorseKeyTail,
+    /*amountPos1=*/603,    /*birthYearPos1=*/67,
+    /*firstSlotPos1=*/907, /*slotsWidth=*/1005,
+    AddPastRace,           DistanceDigits::Four,
 };
 
 // Name, age and sex, all from the entry, whether its horse is found or not.
@@ -77,15 +78,16 @@ void ConvertTok1Race(ConvertState& state, int race) {
   SetEntryCount(state, StrictNumber(RaceField(state, kEntriesPos1, 3)));
   const int raceYear = StrictNumber(RaceField(state, kYearPos1, 2));
 
+  const std::vector<TextOffset> horses = FindEntryHorses(state, kFormat);
   std::vector<EntryRank> ranked;
   for (int entry = 1; entry <= state.HorseCount; ++entry) {
-    const TextOffset horse = FindEntryHorse(state, kFormat, entry);
+    const TextOffset horse = horses[static_cast<std::size_t>(entry - 1)];
     ranked.push_back(AmountRank(state, kFormat, entry, horse, raceYear));
     if (horse >= 0) RankByLastRace(state, horse, ranked.back());
   }
   RankEntries(ranked);
   AppendSpecialHeader(state, course, ranked);
-  AppendEntryBlocks(state, kFormat, HorseLine, raceYear);
+  AppendEntryBlocks(state, kFormat, HorseLine, raceYear, horses);
 }
 
 }  // namespace tamikaze

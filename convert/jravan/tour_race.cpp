@@ -33,10 +33,11 @@ constexpr int kEntryNamePos1 = 9;
 constexpr int kHorseSexPos1 = 131;
 
 constexpr SpecialFormat kFormat{
-    /*conditionPos1=*/56, /*firstEntryPos1=*/91,
-    /*entryWidth=*/29,    kJraOldHorseKey,
-    /*amountPos1=*/348,   /*birthYearPos1=*/134,
-    AddPastRaceOld,       DistanceDigits::Two,
+    /*conditionPos1=*/56,  /*firstEntryPos1=*/91,
+    /*entryWidth=*/29,     kJraOldHorseKey,
+    /*amountPos1=*/348,    /*birthYearPos1=*/134,
+    /*firstSlotPos1=*/638, /*slotsWidth=*/648,
+    AddPastRaceOld,        DistanceDigits::Two,
 };
 
 // The entry's name; age and sex only for a horse that is found (" 0" and
@@ -61,14 +62,15 @@ void ConvertTourRace(ConvertState& state, int race) {
   SetEntryCount(state, StrictNumber(RaceField(state, kEntriesPos1, 3)));
   const int raceYear = StrictNumber(RaceField(state, kYearPos1, 2));
 
+  const std::vector<TextOffset> horses = FindEntryHorses(state, kFormat);
   std::vector<EntryRank> ranked;
   for (int entry = 1; entry <= state.HorseCount; ++entry) {
     ranked.push_back(
-        AmountRank(state, kFormat, entry, FindEntryHorse(state, kFormat, entry), raceYear));
+        AmountRank(state, kFormat, entry, horses[static_cast<std::size_t>(entry - 1)], raceYear));
   }
   RankEntries(ranked);
   AppendSpecialHeader(state, course, ranked);
-  AppendEntryBlocks(state, kFormat, HorseLine, raceYear);
+  AppendEntryBlocks(state, kFormat, HorseLine, raceYear, horses);
 }
 
 }  // namespace tamikaze

@@ -21,11 +21,14 @@ class SlotReader {
   SlotReader(const ConvertState& state, const KolFormat& format, int slot)
       : state_(state), shift_(format.slotStride * (slot - 1)) {}
 
-  std::string Text(const KolField& slot1Field) const {
-    return RecordField(state_.UmaText, static_cast<std::size_t>(state_.HorseOffset - 1),
-                       slot1Field.pos1 + shift_, slot1Field.width);
+  FieldText Field(const KolField& slot1Field) const {
+    return FieldText(state_.UmaText, static_cast<std::size_t>(state_.HorseOffset - 1),
+                     slot1Field.pos1 + shift_, slot1Field.width);
   }
-  int Lenient(const KolField& slot1Field) const { return LenientNumber(Text(slot1Field)); }
+  int Lenient(const KolField& slot1Field) const {
+    return LenientField(state_.UmaText, static_cast<std::size_t>(state_.HorseOffset - 1),
+                        slot1Field.pos1 + shift_, slot1Field.width);
+  }
 
  private:
   const ConvertState& state_;
@@ -42,18 +45,20 @@ std::string PassingPositions(const SlotReader& slot, const KolSlotFields& fields
   }
   if (p[1] == 0) p[1] = p[2];
   if (p[0] == 0) p[0] = p[1];
-  return TwoColumn(p[0]) + TwoColumn(p[1]) + TwoColumn(p[2]);
+  return TwoColumns({p[0], p[1], p[2]});
 }
 
-std::string ClosingTime(const SlotReader& slot, const KolSlotFields& fields) {
-  const std::string time = slot.Text(fields.closingTime);
-  return time == "   " ? "999" : time;
+// The closing time; spaces are written "999".
+void AppendClosingTime(RaceLines& lines, const SlotReader& slot, const KolSlotFields& fields) {
+  const FieldText time = slot.Field(fields.closingTime);
+  lines.push_back(time.View() == "   " ? std::string_view("999") : time.View());
 }
 
-std::string Going(const SlotReader& slot, const KolSlotFields& fields) {
-  const std::string code = slot.Text(fields.going);
+// The going's name, or its code as read when it has none.
+void AppendGoing(RaceLines& lines, const SlotReader& slot, const KolSlotFields& fields) {
+  const FieldText code = slot.Field(fields.going);
   const std::string& going = KolGoingName(LenientNumber(code));
-  return going.empty() ? code : going;
+  lines.push_back(going.empty() ? code.View() : std::string_view(going));
 }
 
 }  // namespace
@@ -70,13 +75,13 @@ void AddKolFormatPastRace(ConvertState& state, const KolFormat& format, int slot
     AppendPlaceholderBlock(lines, format.placeholderDistance);
     return;
   }
-  lines.push_back(reader.Text(fields.surface) == "0" ? "ダ"_sj : "芝"_sj);
-  lines.push_back(reader.Text(fields.distance));
-  lines.push_back(letter + reader.Text(fields.yearMonth));
-  lines.push_back(reader.Text(fields.time));
+  lines.push_back(reader.Field(fields.surface).View() == "0" ? "ダ"_sj : "芝"_sj);
+  lines.push_back(reader.Field(fields.distance));
+  lines.PushJoined({letter, reader.Field(fields.yearMonth)});
+  lines.push_back(reader.Field(fields.time));
   lines.push_back(PassingPositions(reader, fields));
-  lines.push_back(ClosingTime(reader, fields));
-  lines.push_back(Going(reader, fields));
+  AppendClosingTime(lines, reader, fields);
+  AppendGoing(lines, reader, fields);
   lines.push_back(TwoColumn(finish));
 }
 

@@ -18,7 +18,9 @@ const std::string kUsual = "ダ|1600|大0912|1423| 3 3 2|385|良| 3";
 // Lines in UTF-8 joined by "|".
 std::string Joined(const RaceLines& lines) {
   std::string joined;
-  for (const std::string& line : lines) joined += (joined.empty() ? "" : "|") + Cp932ToUtf8(line);
+  for (std::string_view line : lines) {
+    joined += (joined.empty() ? "" : "|") + Cp932ToUtf8(std::string(line));
+  }
   return joined;
 }
 

@@ -36,7 +36,7 @@ TEST(JraCurrentRunners, AreTheRecordsFromTheFirstWithTheKeyOrFromTheFileStart) {
     const RaceLines lines = Converted(state, r + 1);
     std::vector<std::string> names, expected;
     for (std::size_t line = 61; line < lines.size(); line += 42)
-      names.push_back(lines[line].substr(0, 18));
+      names.emplace_back(lines[line].substr(0, 18));
     for (int i : std::get<2>(cases[r])) expected.push_back(horses[i].Str().substr(28, 18));
     EXPECT_EQ(names, expected) << std::get<0>(cases[r]);
   }

@@ -7,6 +7,7 @@
 
 #include "convert/jravan/jra_old.h"
 #include "tests/convert/jra_old_records.h"
+#include "tests/convert/race_lines_support.h"
 #include "text/numbers.h"
 
 namespace tamikaze::testing {
@@ -123,8 +124,7 @@ TEST(AddPastRaceOld, ChangesOneLinePerField) {
   };
   for (const Field& f : fields) {
     for (const auto& [text, line] : f.written) {
-      RaceLines expected = usable;
-      expected[f.line] = Utf8ToCp932(line);
+      const RaceLines expected = testing::Replaced(usable, f.line, Utf8ToCp932(line));
       EXPECT_EQ(OldPastRace({{f.pos1, text}}), expected) << f.pos1 << " '" << text << "'";
     }
   }

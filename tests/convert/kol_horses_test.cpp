@@ -31,7 +31,7 @@ TEST(KolRunners, AreTheRecordsFromTheFirstWithTheKeyOrFromTheFileStart) {
       const RaceLines lines = Converted(state, r, f->convert);
       std::vector<std::string> names, expected;
       for (std::size_t line = 61; line < lines.size(); line += 42)
-        names.push_back(Cp932ToUtf8(lines[line].substr(0, 3)));
+        names.push_back(Cp932ToUtf8(std::string(lines[line].substr(0, 3))));
       for (int i : std::get<2>(cases[r - 1])) expected.push_back("馬" + std::to_string(i));
       EXPECT_EQ(names, expected) << f->name << " " << std::get<0>(cases[r - 1]);
     }

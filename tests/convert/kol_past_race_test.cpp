@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "tests/convert/kol_records.h"
+#include "tests/convert/race_lines_support.h"
 
 namespace tamikaze::testing {
 namespace {
@@ -51,8 +52,7 @@ TEST(KolPastRace, WritesAUsableSlotAndChangesOneLinePerField) {
     for (int slot = 1; slot <= 5; ++slot) EXPECT_EQ(PastRace(*f, {}, slot), usable) << slot;
     for (const Field& field : fields) {
       for (const auto& [text, line] : field.written) {
-        RaceLines expected = usable;
-        expected[field.line] = Utf8ToCp932(line);
+        const RaceLines expected = testing::Replaced(usable, field.line, Utf8ToCp932(line));
         EXPECT_EQ(PastRace(*f, {{field.name, text}}), expected)
             << f->name << " " << field.name << " '" << text << "'";
       }

@@ -22,7 +22,8 @@ Converted Convert(const std::string& bytes) {
 }
 
 std::string Line(const Converted& c, std::size_t index) {
-  return index < c.state.SaveLst.size() ? Cp932ToUtf8(c.state.SaveLst[index]) : "(none)";
+  return index < c.state.SaveLst.size() ? Cp932ToUtf8(std::string(c.state.SaveLst[index]))
+                                        : "(none)";
 }
 
 // Lines `from` to `to` in UTF-8, joined by "|".

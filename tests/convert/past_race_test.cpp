@@ -7,6 +7,7 @@
 
 #include "convert/jravan/jra_current.h"
 #include "tests/convert/jra_current_records.h"
+#include "tests/convert/race_lines_support.h"
 
 namespace tamikaze::testing {
 namespace {
@@ -54,8 +55,7 @@ TEST(AddPastRace, WritesAUsableSlotAndChangesOneLinePerField) {
   };
   for (const Field& f : fields) {
     for (const auto& [text, line] : f.written) {
-      RaceLines expected = usable;
-      expected[f.line] = Utf8ToCp932(line);
+      const RaceLines expected = testing::Replaced(usable, f.line, Utf8ToCp932(line));
       EXPECT_EQ(PastRace({{f.pos1, text}}), expected) << f.pos1 << " '" << text << "'";
     }
   }

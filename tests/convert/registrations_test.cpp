@@ -27,7 +27,8 @@ RaceLines ConvertedSpecial(int type, const RecordBuilder& race, const std::strin
 // The numbering block, lines 6 to 23, as numbers.
 std::vector<int> NumberingBlock(const RaceLines& lines) {
   std::vector<int> numbers;
-  for (std::size_t line = 6; line <= 23; ++line) numbers.push_back(std::stoi(lines.at(line)));
+  for (std::size_t line = 6; line <= 23; ++line)
+    numbers.push_back(std::stoi(std::string(lines.at(line))));
   return numbers;
 }
 

@@ -40,8 +40,10 @@ TEST(LenientNumber, ReadsLeadingDigitsAndNeverFails) {
 }
 
 TEST(TwoColumn, PadsValuesBelowTen) {
-  const std::pair<int, const char*> rows[] = {{0, " 0"}, {9, " 9"}, {10, "10"}, {99, "99"}};
-  for (const auto& [value, text] : rows) EXPECT_EQ(TwoColumn(value), text);
+  const std::pair<int, const char*> rows[] = {{0, " 0"},    {9, " 9"},   {10, "10"},   {99, "99"},
+                                              {100, "100"}, {-3, " -3"}, {-12, " -12"}};
+  for (const auto& [value, text] : rows) EXPECT_EQ(TwoColumn(value), text) << value;
+  EXPECT_EQ(TwoColumns({3, 12, 0, 123, -1}), " 312 0123 -1");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <tuple>
 
+#include "text/numbers.h"
 #include "text/record_field.h"
 #include "text/search.h"
 #include "text/substring.h"
@@ -40,6 +41,28 @@ TEST(RecordField, ReadsSpacesBeyondTheText) {
   for (const auto& [offset, pos1, width, field] : rows) {
     EXPECT_EQ(RecordField("0123456789", offset, pos1, width), field) << offset << "," << pos1;
   }
+}
+
+// The in-place readings give what the copied field gives, at every position
+// around the end of the text: a field reaching past it is read padded (so
+// "-5" cut by the end reads 5, as "-5 " does, not -5).
+TEST(RecordField, InPlaceReadingsAgreeWithTheCopiedField) {
+  const std::string text = "12 -5";
+  for (std::size_t offset = 0; offset <= 6; ++offset) {
+    for (int pos1 = 0; pos1 <= 6; ++pos1) {
+      for (int width = 0; width <= 4; ++width) {
+        SCOPED_TRACE(std::to_string(offset) + "," + std::to_string(pos1) + "," +
+                     std::to_string(width));
+        const std::string copied = RecordField(text, offset, pos1, width);
+        FieldText field(text, offset, pos1, width);
+        const FieldText moved(std::move(field));
+        EXPECT_EQ(moved.View(), copied);
+        EXPECT_EQ(LenientField(text, offset, pos1, width), LenientNumber(copied));
+      }
+    }
+  }
+  EXPECT_EQ(LenientField(text, 0, 4, 2), -5);
+  EXPECT_EQ(LenientField(text, 0, 4, 3), 5);
 }
 
 }  // namespace
