@@ -12,6 +12,7 @@
 #include "import/decode_limits.h"
 #include "import/file_checks.h"
 #include "import/import_texts.h"
+#include "import/race_file_queue.h"
 #include "import/race_folder.h"
 #include "import/record_files.h"
 #include "import/second_archive.h"
@@ -294,11 +295,13 @@ class Import {
   }
 
   // One race file per race, steeplechases dropped; a taken name gets the
-  // next free number, never overwriting a file. A converter's error after
-  // the first race file keeps the races written before it: the folder is
-  // published, then the error goes on. Before the first, nothing is kept.
+  // next free number, never overwriting a file. The files are written while
+  // the next races convert. A converter's error after the first race file
+  // keeps the races written before it: the folder is published, then the
+  // error goes on. Before the first, nothing is kept.
   void WriteRaces(RaceFolderBuild& folder) {
     RaceFolderWriter writer(folder.Path(), report_.raceFolder);
+    RaceFileQueue queue(writer);
     ui_.Progress(0, main_.RaceCount);
     for (int race = 1; race <= main_.RaceCount; ++race) {
       StopIfInterrupted();
@@ -306,15 +309,23 @@ class Import {
       try {
         write = ConvertRace(race);
       } catch (...) {
+        FinishWriting(queue);
         if (report_.filesWritten > 0) report_.raceFolderMade = folder.Publish();
         throw;
       }
-      if (write) {
-        main_.WorkPath = writer.Save(main_.SaveLst, main_.RaceFileName).string();
-        ++report_.filesWritten;
-      }
+      if (write) queue.Write(main_.SaveLst, main_.RaceFileName);
+      report_.filesWritten = queue.Written();
       ui_.Progress(race, main_.RaceCount);
     }
+    FinishWriting(queue);
+  }
+
+  // Every race file handed to `queue` written (or the error of the first that
+  // could not be).
+  void FinishWriting(RaceFileQueue& queue) {
+    queue.Finish();
+    report_.filesWritten = queue.Written();
+    if (report_.filesWritten > 0) main_.WorkPath = queue.LastWritten().string();
   }
 
   // The lines of `race` in SaveLst; false for a steeplechase, which gets no file.
