@@ -61,7 +61,8 @@ void HeldFolder::Keep(const std::string& path) {
   kept_ = true;
 }
 
-void RemoveUnheldFolders(const std::string& parent, bool (*isLeftover)(const std::string& name)) {
+void RemoveUnheldFolders(const std::string& parent, bool (*isLeftover)(const std::string& name),
+                         bool (*isOurs)(int folderFd, const std::string& name)) {
   std::error_code ec;
   for (fs::directory_iterator it(parent, ec), end; !ec && it != end; it.increment(ec)) {
     std::error_code statEc;
@@ -72,7 +73,8 @@ void RemoveUnheldFolders(const std::string& parent, bool (*isLeftover)(const std
     const std::string path = it->path().string();
     const int fd = OpenFolder(path);
     if (fd < 0) continue;
-    if (TryHold(fd) && StillThere(fd, path)) {
+    if (TryHold(fd) && StillThere(fd, path) &&
+        (isOurs == nullptr || isOurs(fd, it->path().filename().string()))) {
       std::error_code removeEc;
       fs::remove_all(path, removeEc);
     }

@@ -33,8 +33,11 @@ class HeldFolder {
 };
 
 // Removes every folder in `parent` whose name `isLeftover` accepts and that no
-// process holds (left by a run that was killed). Links and files are left
-// alone; failures are ignored.
-void RemoveUnheldFolders(const std::string& parent, bool (*isLeftover)(const std::string& name));
+// process holds (left by a run that was killed), and, when `isOurs` is given,
+// that it accepts too, looking into the folder (open on its first argument,
+// which a link on the way never replaces) once it is held. Links and files
+// are left alone; failures are ignored.
+void RemoveUnheldFolders(const std::string& parent, bool (*isLeftover)(const std::string& name),
+                         bool (*isOurs)(int folderFd, const std::string& name) = nullptr);
 
 }  // namespace tamikaze

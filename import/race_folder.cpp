@@ -11,6 +11,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "import/leftover_mark.h"
 #include "text/system_error_text.h"
 
 namespace tamikaze {
@@ -43,8 +44,15 @@ std::string Pattern(const std::string& finalPath) {
       .string();
 }
 
+// Whether the held folder `name` is a leftover of ours: it carries the mark
+// for its unique suffix.
+bool CarriesOurMark(int folderFd, const std::string& name) {
+  return CarriesLeftoverMark(folderFd, name.substr(name.size() - kUniqueSize));
+}
+
 std::string MakePattern(const std::string& finalPath) {
-  RemoveUnheldFolders(fs::path(finalPath).parent_path().string(), IsRaceFolderUnderConstruction);
+  RemoveUnheldFolders(fs::path(finalPath).parent_path().string(), IsRaceFolderUnderConstruction,
+                      CarriesOurMark);
   return Pattern(finalPath);
 }
 
@@ -81,6 +89,8 @@ bool IsRaceFolderUnderConstruction(const std::string& name) {
 
 RaceFolderBuild::RaceFolderBuild(const std::string& finalPath) try
     : finalPath_(finalPath), folder_(MakePattern(finalPath)) {
+  const std::string& path = folder_.Path();
+  WriteLeftoverMark(folder_.Fd(), path.substr(path.size() - kUniqueSize));
 } catch (const std::system_error& error) {
   ThrowCannotMake(finalPath, error.code().value());
 }
@@ -96,6 +106,9 @@ bool RaceFolderBuild::Publish() {
   }
   folder_.Keep(finalPath_);
   published_ = true;
+  // A kill right before this leaves the mark in the published folder, where
+  // the clean-up never looks: it looks at temporary names only.
+  RemoveLeftoverMark(folder_.Fd());
   SyncFolder(fs::path(finalPath_).parent_path().string());
   return true;
 }

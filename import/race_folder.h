@@ -2,7 +2,8 @@
 // The race folder of one import, built under a temporary name beside its final
 // one and renamed into place when it is whole: under its final name a race
 // folder holds all that its import wrote, or does not exist. The temporary
-// name is hidden and marked as ours: ".<final name>.tamikaze-part-XXXXXX".
+// name is hidden, ".<final name>.tamikaze-part-XXXXXX", and the folder carries
+// our mark (import/leftover_mark.h) until it is published.
 
 #include <string>
 
@@ -13,8 +14,8 @@ namespace tamikaze {
 class RaceFolderBuild {
  public:
   // Removes from the output folder (the folder of `finalPath`) the temporary
-  // race folders that no running import holds, then creates this import's
-  // own beside `finalPath`. Throws std::runtime_error (a UTF-8 message naming
+  // race folders that no running import holds and that carry our mark, then
+  // creates this import's own beside `finalPath`. Throws std::runtime_error (a UTF-8 message naming
   // `finalPath` and the reason) when it cannot.
   // The folder is removed with everything in it when the object goes, unless
   // it was published.
