@@ -3,26 +3,47 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <exception>
+#include <filesystem>
+#include <system_error>
 
 #include "app/cli/command_line.h"
 #include "app/cli/interruption.h"
+#include "app/folders.h"
+#include "app/settings_file.h"
 #include "app/startup.h"
 #include "import/file_checks.h"
 #include "import/input_file.h"
 #include "text/system_error_text.h"
 
 namespace tamikaze {
+namespace fs = std::filesystem;
 namespace {
 
 // The output folder; says why it cannot be used (given with -o, or from the
 // settings).
 bool OutputFolderUsable(const std::string& folder, bool fromOption, Console& console) {
   if (FolderExists(folder)) return true;
-  console.FileMessage(folder,
-                      std::string("レースファイルを展開する場所のフォルダが存在しません。") +
-                          (fromOption ? "-o で、存在するフォルダを指定して下さい。"
-                                      : "-o で指定するか、設定し直して下さい。"));
+  std::error_code ec;
+  const bool other = fs::exists(fs::symlink_status(folder, ec));
+  console.FileMessage(
+      folder, std::string(other ? "レースファイルを展開する場所がフォルダではありません。"
+                                : "レースファイルを展開する場所のフォルダが存在しません。") +
+                  (fromOption ? "-o で、存在するフォルダを指定して下さい。"
+                              : "-o で指定するか、設定し直して下さい。"));
   return false;
+}
+
+// The output folder the settings file names, "" when there is no usable
+// settings file: the command line never falls back to another folder, so
+// that it writes nowhere nobody asked for.
+std::string SettingsOutputDir(const Environment& env) {
+  const auto saved = LoadSettingsFile(SettingsFilePath(env));
+  return saved ? saved->outputDir : "";
+}
+
+std::string NoSettingsText(const Environment& env) {
+  return "設定ファイル " + SettingsFilePath(env) +
+         " がないか、読めません。レースファイルを展開する場所を -o で指定して下さい。";
 }
 
 }  // namespace
@@ -45,7 +66,11 @@ int RunSubcommand(const SubcommandCall& call, const Environment& env, std::ostre
   try {
     Main main;
     StartUp(main, env, /*readOnly=*/true);
-    if (outputGiven) main.OutputDir = call.outputDir;
+    main.OutputDir = outputGiven ? call.outputDir : SettingsOutputDir(env);
+    if (main.OutputDir.empty()) {
+      console.Message(NoSettingsText(env));
+      return kExitRefused;
+    }
     if (!OutputFolderUsable(main.OutputDir, outputGiven, console)) return kExitRefused;
     return run(main, console);
   } catch (const std::exception& e) {

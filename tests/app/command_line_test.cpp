@@ -167,16 +167,52 @@ TEST_F(CommandLineTest, MissingAndSpecialFilesAreNamedAndSummariesStaySplittable
   EXPECT_TRUE(fs::is_empty(out_));
 }
 
-// A missing output folder is said once, naming it, and no archive is looked at.
+// An output folder that cannot be used is said once, naming it, and no
+// archive is looked at. Without -o, only a folder the settings file names
+// will do: with no usable settings file the call is refused, and nothing is
+// written anywhere (not on the desktop, not in the home folder).
 TEST_F(CommandLineTest, OutputFolderIsCheckedOnce) {
   const std::string good = GoodArchive();
   const std::string gone = (scratch_.Path() / "gone").string();
-  const RunResult r = Run({"import", "-o", gone, good, good, good});
-  EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.err, gone +
-                       ": レースファイルを展開する場所のフォルダが存在しません。-o "
-                       "で、存在するフォルダを指定して下さい。\n");
-  EXPECT_EQ(r.out, "");
+  const std::string file = scratch_.File("a-file").string();
+  const fs::path ini = scratch_.Path() / ".config/TamikazeNetData/Tamnet.ini";
+  const std::string noSettings = "設定ファイル " + ini.string() +
+                                 " がないか、読めません。レースファイルを展開する場所を -o "
+                                 "で指定して下さい。\n";
+  const std::tuple<const char*, std::vector<std::string>, const char*, std::string> cases[] = {
+      {"-o missing",
+       {"-o", gone},
+       nullptr,
+       gone + ": レースファイルを展開する場所のフォルダが存在しません。-o で、存在するフォルダを"
+              "指定して下さい。\n"},
+      {"-o a file",
+       {"-o", file},
+       nullptr,
+       file + ": レースファイルを展開する場所がフォルダではありません。-o で、存在するフォルダを"
+              "指定して下さい。\n"},
+      {"no settings file", {}, nullptr, noSettings},
+      {"settings of four lines", {}, "0\r\n0\r\n/\r\n/\r\n", noSettings},
+      {"settings naming a missing folder",
+       {},
+       "0\r\n0\r\n/\r\n/gone\r\n/\r\n",
+       "/gone: レースファイルを展開する場所のフォルダが存在しません。-o で指定するか、設定し直して"
+       "下さい。\n"},
+  };
+  fs::create_directories(scratch_.Path() / "Desktop");
+  for (const auto& [what, options, settings, message] : cases) {
+    SCOPED_TRACE(what);
+    fs::remove(ini);
+    if (settings) testing::WriteBytes(ini, settings);
+    std::vector<std::string> args = {"import"};
+    args.insert(args.end(), options.begin(), options.end());
+    args.insert(args.end(), {good, good, good});
+    const RunResult r = Run(args);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, message);
+    EXPECT_EQ(r.out, "");
+    EXPECT_TRUE(fs::is_empty(scratch_.Path() / "Desktop"));
+    EXPECT_FALSE(fs::exists(scratch_.Path() / "archivesS"));
+  }
 }
 
 // A special-registration archive without its second archive is refused, and
