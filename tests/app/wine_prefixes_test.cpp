@@ -52,6 +52,10 @@ TEST_F(WinePrefixesTest, FoundInTheirDocumentedPlacesInOrder) {
   const auto moved = WinePrefixes(env_);
   EXPECT_EQ(moved.size(), 6u);
   EXPECT_EQ(moved[2], env_.xdgDataHome + "/wineprefixes/moved");
+
+  // A relative XDG_DATA_HOME is no data home (the XDG rule): the default one counts.
+  env_.xdgDataHome = "data";
+  EXPECT_EQ(WinePrefixes(env_), std::vector<std::string>(std::begin(expected), std::end(expected)));
 }
 
 TEST_F(WinePrefixesTest, TamikazeIsFoundInTheFirstPrefixHoldingIt) {
@@ -63,6 +67,10 @@ TEST_F(WinePrefixesTest, TamikazeIsFoundInTheFirstPrefixHoldingIt) {
   EXPECT_EQ(InstalledTamikazeDir(env_), later + "/drive_c/Program Files (x86)/Tamikaze");
   scratch_.File("home/.local/share/wineprefixes/keiba/drive_c/Program Files/Tamikaze/Tamikaze.exe");
   EXPECT_EQ(InstalledTamikazeDir(env_), keiba + "/drive_c/Program Files/Tamikaze");
+  // In one prefix, the 32-bit program folder first, as Windows installs there.
+  scratch_.File(
+      "home/.local/share/wineprefixes/keiba/drive_c/Program Files (x86)/Tamikaze/Tamikaze.exe");
+  EXPECT_EQ(InstalledTamikazeDir(env_), keiba + "/drive_c/Program Files (x86)/Tamikaze");
 }
 
 TEST_F(WinePrefixesTest, PrefixOfAFolderAndDriveLabels) {

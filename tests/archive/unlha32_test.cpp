@@ -78,6 +78,29 @@ std::string Flipped(std::string bytes, std::size_t at) {
   return bytes;
 }
 
+// A level-0 archive whose first member's CRC field (after its name) is off by
+// one, its header checksum made right again: only the data check can tell.
+std::string WrongCrc(std::string bytes) {
+  const std::size_t crc = 22 + static_cast<unsigned char>(bytes[21]);
+  bytes[crc] = static_cast<char>(bytes[crc] ^ 1);
+  unsigned sum = 0;
+  for (std::size_t i = 2; i < 2u + static_cast<unsigned char>(bytes[0]); ++i)
+    sum += static_cast<unsigned char>(bytes[i]);
+  bytes[1] = static_cast<char>(sum);
+  return bytes;
+}
+
+// The rapid check reads the first header only: a link after it passes there,
+// and is refused by the basic check that reads every header.
+TEST_F(Unlha32Test, TheRapidCheckReadsTheFirstHeaderOnly) {
+  WriteBytes(root_ / "a.lzh",
+             MakeLh0Archive({{"A.DAT", "abc"}, {"l|/etc", "", 0120777, "-lhd-"}}, 2));
+  TArchiveFile archive(UNLHA32_PATH);
+  archive.SetFileName((root_ / "a.lzh").string());
+  EXPECT_NE(archive.CheckArchive(0) & 0x7FFF, 0);
+  EXPECT_EQ(archive.CheckArchive(1) & 0x7FFF, 0);
+}
+
 // Only a sound LHA archive passes the check; a refused one says why through
 // the library's error code (0: any), and for some the words of the reason.
 TEST_F(Unlha32Test, CheckFailsForAnythingButASoundLhaArchiveWithItsReason) {
@@ -89,6 +112,7 @@ TEST_F(Unlha32Test, CheckFailsForAnythingButASoundLhaArchiveWithItsReason) {
   std::string level4 = MakeLh0Archive({{"A.DAT", "abc"}}, 2);
   level4[20] = 4;
   const Lh0Member dir{"d", "", 040755, "-lhd-"}, sub{"a/b", "", 040755, "-lhd-"};
+  const std::string lz4 = MakeLh0Archive({{"A.DAT", "abc", 0, "-lz4-"}});
   const int kSound = -1, kAny = 0, kStyle = UNLHA_ERROR_FILE_STYLE, kCrc = UNLHA_ERROR_FILE_CRC;
   const std::tuple<const char*, std::string, int, const char*> cases[] = {
       {"sound stored", stored, kSound, nullptr},
@@ -107,6 +131,11 @@ TEST_F(Unlha32Test, CheckFailsForAnythingButASoundLhaArchiveWithItsReason) {
       {"unknown header level", level4, UNLHA_ERROR_UNKNOWN_TYPE, "level 4 header"},
       {"a link", MakeLh0Archive({{"l|/etc", "", 0120777, "-lhd-"}}, 2), kStyle,
        "リンクです: l|/etc"},
+      // Read by liblhasa ("-lz4-", stored): its CRC and its end are checked too.
+      {"liblhasa: sound", lz4, kSound, nullptr},
+      {"liblhasa: a CRC that does not match", WrongCrc(lz4), kCrc, nullptr},
+      {"liblhasa: garbage for the end mark", lz4.substr(0, lz4.size() - 1) + "garbage!", kAny,
+       nullptr},
       // Names in the reason are UTF-8, whatever the archive stores.
       {"a name leaving the folder", MakeLh0Archive({{"a/../../" + "馬"_sj + "\x81\x7F", "x"}}),
        kStyle, "展開先のフォルダの外を指す名前です: a/../../馬\xEF\xBF\xBD\x7F"},

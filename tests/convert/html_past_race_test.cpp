@@ -67,6 +67,7 @@ TEST(AddHtmlPastRaceNewer, ReadsEachFieldAsItsParserDoes) {
        {"ダ|1600|大0912|1423| 3 3 2|385|井| 3", kUsual, kUsual}},
       {cell, position, "1423（0.5）　10-8　00.0", Same("ダ|1600|大0912|1423|1010 8|999|良| 3")},
       {cell, position, "  1423（0.5）　7　\t", Same("ダ|1600|大0912|1423| 7 7 7|999|良| 3")},
+      {cell, position, "1423（0.5）　12　38.5", Same("ダ|1600|大0912|1423|121212|385|良| 3")},
       {cell, position, "（0.5）　　--.-", Same("ダ|1600|大0912|0000| 0 0 0|999|良| 3")},
       {cell,
        position,
@@ -145,6 +146,8 @@ TEST(AddHtmlPastRaceOld, ReadsEachField) {
   } cases[] = {
       {cell, position, time, usual},
       {cell, "<B>12</B>", time, "ダ|1600|大0902|0594| 5 3 5|385|良|12"},
+      {cell, "<B>１</B>", time, "ダ|1600|大0902|0594| 5 3 5|385|良| 1"},
+      {cell, "<B>９</B>", time, "ダ|1600|大0902|0594| 5 3 5|385|良| 9"},
       {cell, "<B>中</B>", time, kPlaceholder},
       {cell, "<B>０</B>", time, kPlaceholder},
       {"<FONT SIZE=-1>大　井02/01 良　　　直1600</FONT>", position, time, kPlaceholder},
@@ -182,6 +185,12 @@ TEST(WalkYear, GoesBackAYearWhenTheMonthRises) {
   state.CardYear = 0;
   state.CardMonth = 3;
   EXPECT_EQ(WalkYear(state, 4), "99");
+  // Two digits whatever the year: a card of year 11 walks back to 10 and 09.
+  state.CardYear = 11;
+  state.CardMonth = 1;
+  years.clear();
+  for (int month : {2, 3, 1}) years += WalkYear(state, month) + " ";
+  EXPECT_EQ(years, "10 09 09 ");
 }
 
 }  // namespace

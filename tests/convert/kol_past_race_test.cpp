@@ -1,9 +1,11 @@
 // One past-race slot of a 競馬道 horse record, in both formats.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <utility>
 #include <vector>
 
+#include "convert/kol/codes.h"
 #include "tests/convert/kol_records.h"
 #include "tests/convert/race_lines_support.h"
 
@@ -57,6 +59,26 @@ TEST(KolPastRace, WritesAUsableSlotAndChangesOneLinePerField) {
             << f->name << " " << field.name << " '" << text << "'";
       }
     }
+  }
+}
+
+// The past venue table, code by code (as the data service lists it): the
+// letters of both 競馬道 formats, and none for the codes without one.
+TEST(KolPastRace, PastVenueLetterOfEveryCode) {
+  const std::map<int, const char*> table = {
+      {0, "京"},  {1, "阪"},  {2, "名"},  {3, "小"},  {4, "東"},  {5, "中"},  {6, "福"},
+      {7, "新"},  {8, "札"},  {9, "函"},  {10, "大"}, {11, "川"}, {12, "船"}, {13, "浦"},
+      {14, "岩"}, {15, "旭"}, {16, "帯"}, {19, "笠"}, {20, "金"}, {21, "荒"}, {22, "宇"},
+      {23, "佐"}, {24, "津"}, {25, "高"}, {26, "知"}, {27, "足"}, {28, "上"}, {29, "水"},
+      {30, "三"}, {32, "益"}, {33, "盛"}, {34, "屋"}, {35, "札"}, {36, "函"}, {37, "園"},
+      {38, "山"}, {39, "姫"}, {40, "名"}, {41, "新"}, {42, "門"}, {60, "香"}, {61, "米"},
+      {62, "英"}, {63, "仏"}, {64, "愛"}, {65, "ア"}, {66, "加"}, {67, "伊"}, {68, "独"},
+      {69, "豪"}, {71, "Ｎ"},
+  };
+  for (int code = -1; code <= 80; ++code) {
+    const auto letter = table.find(code);
+    EXPECT_EQ(Cp932ToUtf8(KolVenueLetter(code)), letter == table.end() ? "" : letter->second)
+        << code;
   }
 }
 

@@ -6,6 +6,7 @@
 #include <tuple>
 #include <vector>
 
+#include "convert/jravan/entry_ranking.h"
 #include "convert/jravan/registrations.h"
 #include "convert/jravan/trial_priority.h"
 #include "tests/convert/registration_records.h"
@@ -128,6 +129,23 @@ TEST(SpecialRanking, CurrentFormatRanksByTrialAmountPositionAndTie) {
   // Under condition 14 the four-year-olds double instead.
   EXPECT_EQ(NumberingBlock(Tok1Ranking("14", "皐月賞", entries)),
             (std::vector<int>{6, 3, 4, 5, 2, 1, 8, 7, 9, 11, 12, 14, 13, 10, 15, 16, 17, 18}));
+}
+
+// Entries that rank equal keep the order of the race record, however many
+// (a race of 100 entries may hold dozens of equal amounts).
+TEST(SpecialRanking, EqualEntriesKeepRecordOrderInLargeRaces) {
+  std::vector<EntryRank> entries;
+  for (int number = 1; number <= 100; ++number) entries.push_back({number, 100 + number % 3});
+  std::vector<int> expected;
+  for (int score : {102, 101, 100}) {
+    for (const EntryRank& e : entries) {
+      if (e.score == score) expected.push_back(e.number);
+    }
+  }
+  RankEntries(entries);
+  std::vector<int> ranked;
+  for (const EntryRank& e : entries) ranked.push_back(e.number);
+  EXPECT_EQ(ranked, expected);
 }
 
 // Every row of the trial table: its value at its last counted position, 0
