@@ -4,7 +4,8 @@
 # converts the sample archive with the library of the package, into the same
 # race files as the build tree's; its desktop program and man pages answer,
 # its metainfo agrees with the installed menu entry and icon;
-# lintian reports no error or warning. Prints where the package is.
+# lintian reports no error or warning, nor any hardening tag, informational
+# ones included. Prints where the package is.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -67,6 +68,10 @@ done
 check "metainfo, menu entry and icon agree as installed" \
   appstreamcli validate-tree --no-net "$root/pkg"
 check "lintian: no errors or warnings" lintian --fail-on error,warning "$deb"
+# The programs parse untrusted archives and pages: built hardened, without
+# overrides for it.
+check "lintian: no hardening tag" \
+  test -z "$(lintian -I --no-override "$deb" | grep hardening)"
 
 echo "Package: $(realpath "$deb")"
 echo "check-deb: $passed passed, $failed failed"

@@ -160,14 +160,21 @@ class LhasaReader : public LhaReader {
   // where the members end, else the header there is damaged or of a level
   // no decoder knows.
   Step Ended() {
-    unsigned char h[24] = {};
-    const std::size_t n = ReadAt(end_, h, sizeof h);
-    if (n > 20 && h[2] == '-' && h[6] == '-' && h[20] > 3)
-      return Failed(UNLHA_ERROR_UNKNOWN_TYPE, "level " + std::to_string(h[20]) + " header");
-    if (members_ == 0) return Failed(UNLHA_ERROR_NOT_ARC_FILE, "no LHA header found");
     struct stat st {};
-    if (fstat(fd_, &st) != 0 || end_ > static_cast<std::uint64_t>(st.st_size))
-      return Failed(UNLHA_ERROR_HEADER_BROKEN, "the archive is cut short");
+    const bool cut = fstat(fd_, &st) != 0 || end_ > static_cast<std::uint64_t>(st.st_size);
+    // The bytes there, at most as many as the file still holds.
+    unsigned char h[24] = {};
+    const std::size_t want =
+        cut ? 0 : std::min<std::uint64_t>(sizeof h, static_cast<std::uint64_t>(st.st_size) - end_);
+    const ssize_t got = pread(fd_, h, want, static_cast<off_t>(end_));
+    const std::size_t n = got > 0 ? static_cast<std::size_t>(got) : 0;
+    if (n > 20 && h[2] == '-' && h[6] == '-' && h[20] > 3) {
+      char level[24];
+      std::snprintf(level, sizeof level, "level %u header", static_cast<unsigned>(h[20]));
+      return Failed(UNLHA_ERROR_UNKNOWN_TYPE, level);
+    }
+    if (members_ == 0) return Failed(UNLHA_ERROR_NOT_ARC_FILE, "no LHA header found");
+    if (cut) return Failed(UNLHA_ERROR_HEADER_BROKEN, "the archive is cut short");
     if (n == 0 || h[0] == 0) return Step::End;
     return Failed(UNLHA_ERROR_HEADER_BROKEN,
                   "damaged header at byte " + std::to_string(end_) + " of the archive");
