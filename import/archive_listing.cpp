@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "archive/archive_file.h"
+#include "archive/library_error_text.h"
 
 namespace tamikaze {
 
@@ -10,7 +11,9 @@ std::string ArchiveAnswer::Reason() const {
   if (sound || code == 0) return "";
   char hex[16];
   std::snprintf(hex, sizeof hex, "0x%04X", static_cast<unsigned>(code));
-  return words + "、エラーコード " + hex;
+  const std::string meaning = LibraryErrorText(code);
+  const bool ownWords = words.empty() || words == meaning;
+  return meaning + (ownWords ? "" : "（" + words + "）") + "、エラーコード " + hex;
 }
 
 ArchiveAnswer AnswerOf(TArchiveFile& archive, int result) {

@@ -16,7 +16,9 @@ struct ArchiveAnswer {
   bool sound = false;
   int code = 0;       // the library's error code when not sound
   std::string words;  // the library's reason; for a method it cannot decode, the method
-  // "words、エラーコード 0x8019", as the command line shows it; "" when sound.
+  // "LHA の圧縮ファイルではありません（words）、エラーコード 0x8019" as the
+  // command line shows it: the code's meaning in Japanese, the library's own
+  // words, the code; "" when sound.
   std::string Reason() const;
 };
 

@@ -74,7 +74,7 @@ int RunSubcommand(const SubcommandCall& call, const Environment& env, std::ostre
     if (!OutputFolderUsable(main.OutputDir, outputGiven, console)) return kExitRefused;
     return run(main, console);
   } catch (const std::exception& e) {
-    console.Message(e.what());
+    console.Message(ErrorMessageText(e));
     return kExitError;
   }
 }

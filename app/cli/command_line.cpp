@@ -20,6 +20,7 @@
 #include "archive/library_location.h"
 #include "import/data_types.h"
 #include "import/import_driver.h"
+#include "text/system_error_text.h"
 
 namespace tamikaze {
 namespace {
@@ -127,7 +128,7 @@ void PrintSummary(Console& console, const std::string& archive, const ImportRepo
 // An error that ended the import: inside a converter it also names the race
 // and the race-card file it was read from.
 std::string ErrorText(const std::exception& e, const ImportReport& report) {
-  std::string text = e.what();
+  std::string text = ErrorMessageText(e);
   if (report.convertingRace > 0 && report.dataType > 0) {
     text += "（" + std::string(DataTypeRow(report.dataType).raceCardFile) + " のレース " +
             std::to_string(report.convertingRace) + "）";

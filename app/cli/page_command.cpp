@@ -10,6 +10,7 @@
 #include "app/cli/console.h"
 #include "app/cli/interruption.h"
 #include "import/local_page_import.h"
+#include "text/system_error_text.h"
 
 namespace tamikaze {
 namespace {
@@ -50,7 +51,7 @@ int ImportOne(Main& main, CliPageUi& ui, Console& console, const std::string& pa
         ImportLocalPage(main, ui, PageImportSettings{/*requireTamikaze=*/false}, report);
         return report.outcome == PageImportOutcome::Written ? kExitDone : kExitRefused;
       },
-      [](const std::exception& e) { return std::string(e.what()); });
+      [](const std::exception& e) { return ErrorMessageText(e); });
   console.Summary(
       {path, std::to_string(report.layout), std::to_string(report.runners), report.raceFile});
   return status;

@@ -20,6 +20,7 @@
 #include "app/environment.h"
 #include "app/gui/main_form.h"
 #include "app/main_state.h"
+#include "text/system_error_text.h"
 
 namespace {
 
@@ -80,7 +81,7 @@ int main(int argc, char* argv[]) {
     window = std::make_unique<tamikaze::TMainForm>(state, env);
   } catch (const std::exception& error) {
     QMessageBox::critical(nullptr, QStringLiteral("TamikazeNetData"),
-                          QString::fromStdString(error.what()));
+                          QString::fromStdString(tamikaze::ErrorMessageText(error)));
     return 1;
   }
   window->show();

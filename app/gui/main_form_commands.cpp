@@ -17,6 +17,7 @@
 #include "import/import_driver.h"
 #include "racefile/blocks.h"
 #include "text/cp932.h"
+#include "text/system_error_text.h"
 
 #ifndef TAMIKAZE_VERSION
 #define TAMIKAZE_VERSION "0"
@@ -26,7 +27,7 @@ namespace tamikaze {
 
 void TMainForm::ShowError(const std::exception& error) {
   QMessageBox box(QMessageBox::Critical, QStringLiteral("TamikazeNetData"),
-                  QString::fromStdString(error.what()), QMessageBox::Ok, this);
+                  QString::fromStdString(ErrorMessageText(error)), QMessageBox::Ok, this);
   box.exec();
 }
 

@@ -159,7 +159,8 @@ TEST_F(CommandLineTest, MissingAndSpecialFilesAreNamedAndSummariesStaySplittable
                        ": フォルダです。ファイルを指定して下さい。\n" + fifo +
                        ": 通常のファイルではありません。\n" + odd + ": " +
                        import_texts::kNotAnArchive +
-                       "（理由: no LHA header found、エラーコード 0x8019）\n");
+                       "（理由: LHA の圧縮ファイルではありません（no LHA header "
+                       "found）、エラーコード 0x8019）\n");
   const std::string escaped = (scratch_.Path() / "tab\\there\\nnewline\\\\back.lzh").string();
   EXPECT_EQ(r.out, Line(locked, 0, 0, 0, "") + Line(missing, 0, 0, 0, "") +
                        Line(folder, 0, 0, 0, "") + Line(fifo, 0, 0, 0, "") +
@@ -239,8 +240,8 @@ TEST_F(CommandLineTest, SecondArchiveByTheTtRuleOrFromTheOption) {
 }
 
 // A refused archive's message is followed by the library's reason: the
-// decoder's words and the error code (0x8019 for no header, above), so that
-// damage can be told apart.
+// code's meaning in Japanese, the decoder's words and the code (0x8019 for no
+// header, above), so that damage can be told apart.
 TEST_F(CommandLineTest, ARefusalNamesItsReason) {
   const std::string damaged =
       JlhaArchive("damaged.lzh", {{"JRACDEN1.DAT", std::string(3000, 'a')}});
@@ -249,7 +250,9 @@ TEST_F(CommandLineTest, ARefusalNamesItsReason) {
   testing::WriteBytes(damaged, bytes);
   const RunResult r = Run({"import", "-o", out_, damaged});
   EXPECT_EQ(r.status, 1);
-  EXPECT_TRUE(Contains(r.err, damaged + ": " + import_texts::kNotAnArchive + "（理由: ")) << r.err;
+  EXPECT_TRUE(Contains(r.err, damaged + ": " + import_texts::kNotAnArchive +
+                                  "（理由: 中のファイルのデータが壊れています（"))
+      << r.err;
   EXPECT_TRUE(Contains(r.err, "0x800C）\n")) << r.err;
 }
 
