@@ -34,7 +34,7 @@ void Load(tamikaze::ConvertState& state, const tamikaze::DataTypeInfo& row, cons
   umaSize = std::min(umaSize, size - start);
   state.DataType = row.dataType;
   state.UmaText.assign(bytes + start, umaSize);
-  state.UmaLength = static_cast<TextOffset>(state.UmaText.size());
+  state.UmaLength = static_cast<tamikaze::TextOffset>(state.UmaText.size());
   state.DenText.assign(bytes + start + umaSize, size - start - umaSize);
   state.RaceCount = static_cast<int>(state.DenText.size() / row.recordSize);
 }

@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     case tamikaze::PageOutcome::RaceFile:
       sound = state.HorseCount >= 0 && (lines == 1 || lines == full) &&
               state.SaveLst[0] == tamikaze::CopyrightLine() &&
-              std::none_of(state.SaveLst.begin(), state.SaveLst.end(), [](const std::string& l) {
+              std::none_of(state.SaveLst.begin(), state.SaveLst.end(), [](std::string_view l) {
                 return l.find_first_of("\r\n") != std::string::npos;
               });
       break;

@@ -1,9 +1,10 @@
-// Arbitrary archive bytes through libunlha32's check, listing and extraction,
-// read by one decoder (fuzz_unlha32_libarchive, fuzz_unlha32_lhasa: the
-// library's sources built with the choice fixed). A refusal is a normal
-// outcome; a crash, a sanitizer report, an archive the check passes that
-// then fails to extract, or a file written outside the destination is a
-// fault.
+// Arbitrary archive bytes through libunlha32's check, listing, extraction into
+// memory and extraction into a folder, read by one decoder
+// (fuzz_unlha32_libarchive, fuzz_unlha32_lhasa: the library's sources built
+// with the choice fixed). A refusal is a normal outcome; a crash, a sanitizer
+// report, an extraction into memory that answers otherwise than the check or
+// writes past a buffer, an archive the check passes that then fails to
+// extract, or a file written outside the destination is a fault.
 #include <unistd.h>
 
 #include <cstdint>
@@ -12,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "archive/unlha32/unlha32.h"
 
@@ -34,17 +36,38 @@ void Fault(const char* what) {
   std::abort();
 }
 
-void List(const std::string& archive) {
+// The members' sizes, as the listing declares them.
+std::vector<std::uint64_t> List(const std::string& archive) {
+  std::vector<std::uint64_t> sizes;
   HARC harc = UnlhaOpenArchive(nullptr, archive.c_str(), 0);
-  if (harc == nullptr) return;
+  if (harc == nullptr) return sizes;
   UnlhaIndividualInfo info;
   std::uint64_t value = 0;
   for (int r = UnlhaFindFirst(harc, "*.*", &info); r == 0; r = UnlhaFindNext(harc, &info)) {
     UnlhaGetWriteTimeEx(harc, &value);
-    UnlhaGetOriginalSizeEx(harc, &value);
     UnlhaGetCompressedSizeEx(harc, &value);
+    sizes.push_back(UnlhaGetOriginalSizeEx(harc, &value) ? value : 0);
   }
   UnlhaCloseArchive(harc);
+  return sizes;
+}
+
+// Every member of up to 1 MiB decoded into memory, in one pass that must give
+// the check's answer.
+bool DecodedIntoMemory(const std::string& archive, const std::vector<std::uint64_t>& sizes) {
+  std::vector<std::vector<unsigned char>> buffers;
+  std::vector<UnlhaMemoryMember> members;
+  for (std::uint32_t i = 0; i < sizes.size(); ++i) {
+    if (sizes[i] > (1u << 20)) continue;
+    buffers.emplace_back(sizes[i]);
+    members.push_back({i, buffers.back().data(), sizes[i], 0});
+  }
+  const int result = UnlhaExtractMem64(nullptr, archive.c_str(), members.data(),
+                                       static_cast<std::uint32_t>(members.size()));
+  for (const UnlhaMemoryMember& m : members) {
+    if (m.written > m.size) Fault("decoded past a member's buffer");
+  }
+  return result == 0;
 }
 
 }  // namespace
@@ -55,7 +78,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::ofstream(archive, std::ios::binary | std::ios::trunc)
       .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
   const bool sound = UnlhaCheckArchive(archive.c_str(), 2) != 0;
-  List(archive.string());
+  const std::vector<std::uint64_t> sizes = List(archive.string());
+  if (DecodedIntoMemory(archive.string(), sizes) != sound) {
+    Fault("decoding into memory disagrees with the check");
+  }
   fs::create_directories(sandbox / "dest");
   const std::string command = "x -+ -n1 -x1 -jse1 -jso1  \"" + archive.string() + "\" \"" +
                               (sandbox / "dest").string() + "/\"";
