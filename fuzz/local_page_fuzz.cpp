@@ -20,14 +20,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   bool sound = false;
   switch (result.outcome) {
     case tamikaze::PageOutcome::RaceFile:
-      sound = state.HorseCount >= 0 && (lines == 1 || lines == full) &&
+      sound = state.HorseCount >= 0 && lines == full &&
               state.SaveLst[0] == tamikaze::CopyrightLine() &&
               std::none_of(state.SaveLst.begin(), state.SaveLst.end(), [](std::string_view l) {
                 return l.find_first_of("\r\n") != std::string::npos;
               });
       break;
     case tamikaze::PageOutcome::NotLocalPage:
-      sound = lines == 1;
+      sound = lines == 0;
       break;
     case tamikaze::PageOutcome::Error:
       sound = lines == 0 && !result.error.empty();

@@ -52,8 +52,10 @@ int ImportOne(Main& main, CliPageUi& ui, Console& console, const std::string& pa
         return report.outcome == PageImportOutcome::Written ? kExitDone : kExitRefused;
       },
       [](const std::exception& e) { return ErrorMessageText(e); });
-  console.Summary(
-      {path, std::to_string(report.layout), std::to_string(report.runners), report.raceFile});
+  // A file that is no page of the site has no layout.
+  const bool notLocal = report.outcome == PageImportOutcome::NotLocalPage;
+  console.Summary({path, notLocal ? "" : std::to_string(report.layout),
+                   std::to_string(report.runners), report.raceFile});
   return status;
 }
 

@@ -23,7 +23,7 @@ long FindDateLine(const LocalPageState& state) {
 PageOutcome Convert(LocalPageState& state, const std::string& pageBytes) {
   state.HorseCount = 0;
   state.SaveLst.clear();
-  LoadPage(state, pageBytes);
+  if (!LoadPage(state, pageBytes)) return PageOutcome::NotLocalPage;
   state.SaveLst.push_back(CopyrightLine());
   const long dateLine = FindDateLine(state);
   if (dateLine < 0) return PageOutcome::NotLocalPage;
@@ -32,6 +32,9 @@ PageOutcome Convert(LocalPageState& state, const std::string& pageBytes) {
     ConvertNewerPage(state, dateLine);
   } else if (Contains(line, "発走"_sj)) {
     ConvertOlderPage(state, dateLine);
+  } else {
+    // A race file of line 0 alone would say nothing of any race.
+    return PageOutcome::NotLocalPage;
   }
   return PageOutcome::RaceFile;
 }
@@ -40,13 +43,15 @@ PageOutcome Convert(LocalPageState& state, const std::string& pageBytes) {
 
 PageConversion ConvertLocalPage(LocalPageState& state, const std::string& pageBytes) {
   try {
-    return {Convert(state, pageBytes), ""};
+    const PageOutcome outcome = Convert(state, pageBytes);
+    if (outcome == PageOutcome::NotLocalPage) state.SaveLst.clear();
+    return {outcome, ""};
   } catch (const ENotInteger& e) {
     state.SaveLst.clear();
     return {PageOutcome::Error, e.what()};
   } catch (const PageLineOutOfRange& e) {
     state.SaveLst.clear();
-    return {PageOutcome::Error, e.what()};
+    return {PageOutcome::Error, std::string(kPageCutShort) + "（" + e.what() + "）"};
   }
 }
 

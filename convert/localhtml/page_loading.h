@@ -20,8 +20,8 @@ std::vector<std::string> SplitPageLines(const std::string& bytes);
 //   3  any other page                                     (UTF-8)
 // Lines of a UTF-8 page are converted to CP932 one by one; a line that is not
 // well-formed UTF-8 becomes empty. Then "END" is appended. Line 5 is read only
-// when line 0 names no layout, so such a page of fewer than six lines, and an
-// empty page, throw PageLineOutOfRange.
-void LoadPage(LocalPageState& state, const std::string& bytes);
+// when line 0 names no layout: such a page of fewer than six lines, an empty
+// one too, is no page of the site, and false is returned (layout 0).
+bool LoadPage(LocalPageState& state, const std::string& bytes);
 
 }  // namespace tamikaze

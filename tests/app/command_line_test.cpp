@@ -257,21 +257,40 @@ TEST_F(CommandLineTest, ARefusalNamesItsReason) {
 }
 
 // Saved pages: one summary line each (page, layout, runners, race file), and
-// the worst outcome as the exit status.
+// the worst outcome as the exit status. Files that are no saved race-card
+// page (empty, short, or with "年" but no race card) are said to be none,
+// without a layout, exit 1; a page cut inside a runner seems cut short, exit 3.
 TEST_F(CommandLineTest, PagesConvertWithTheirOwnExitStatus) {
+  const std::string sample = testing::ReadBytes(TAMIKAZE_EXAMPLE_PAGES "/layout0.html");
   const std::string good =
       scratch_.File("p/layout2.html", testing::ReadBytes(TAMIKAZE_EXAMPLE_PAGES "/layout2.html"));
-  const std::string notLocal = scratch_.File("p/n.htm", "<HTML>\r\nno date\r\n");
-  const std::string cut = scratch_.File("p/c.txt", "<html>\n");
-  RunResult r = Run({"page", "-o", out_, good, notLocal});
-  EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.out, good + "\t2\t3\t" + out_ + "/layout2.uma\n" + notLocal + "\t0\t0\t\n");
-  EXPECT_EQ(r.err, notLocal +
-                       ": 読み込んだファイルは地方競馬情報サイトのファイルではないようです。" +
-                       "もしくは、地方競馬情報サイトの仕様が変更になった可能性があります。\n");
+  std::string noCard;
+  for (int i = 0; i < 900; ++i) noCard += i == 450 ? "2009年の予定\n" : "<p>text</p>\n";
+  const std::string notLocal[] = {
+      scratch_.File("p/empty.htm", ""),
+      scratch_.File("p/one.txt", "a note"),
+      scratch_.File("p/three.html", "<html>\n<body>x</body>\n</html>\n"),
+      scratch_.File("p/year.html", noCard),
+  };
+  std::size_t line200 = 0;  // the page cut after 200 lines, inside its third runner
+  for (int i = 0; i < 200; ++i) line200 = sample.find('\n', line200) + 1;
+  const std::string cut = scratch_.File("p/c.txt", sample.substr(0, line200));
+  const std::string notLocalText =
+      ": 読み込んだファイルは地方競馬情報サイトのファイルではないようです。もしくは、"
+      "地方競馬情報サイトの仕様が変更になった可能性があります。\n";
+  RunResult r = Run({"page", "-o", out_, good});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, good + "\t2\t3\t" + out_ + "/layout2.uma\n");
+  for (const std::string& page : notLocal) {
+    r = Run({"page", "-o", out_, page});
+    EXPECT_EQ(r.status, 1) << page;
+    EXPECT_EQ(r.out, page + "\t\t0\t\n");
+    EXPECT_EQ(r.err, page + notLocalText);
+  }
   r = Run({"page", "-o", out_, cut, good});
   EXPECT_EQ(r.status, 3);
-  EXPECT_TRUE(Contains(r.err, cut + ": リストのインデックスが範囲を超えています (5)\n")) << r.err;
+  EXPECT_TRUE(Contains(r.err, cut + ": ページが途中で切れているようです。")) << r.err;
+  EXPECT_TRUE(Contains(r.err, "（リストのインデックスが範囲を超えています (")) << r.err;
   EXPECT_TRUE(Contains(r.err, good + ": 展開先のファイル「layout2.uma」は、すでに存在します。"));
   EXPECT_EQ(Entries(out_).size(), 1u);
 }

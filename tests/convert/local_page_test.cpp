@@ -56,7 +56,8 @@ TEST(SplitPageLines, EndsLinesAtCrLfOrCrLf) {
   for (const auto& [bytes, lines] : cases) EXPECT_EQ(SplitPageLines(bytes), lines) << bytes;
 }
 
-// Whole lines name the layout; line 5 is read only when line 0 names none.
+// Whole lines name the layout; line 5 is read only when line 0 names none: a
+// file too short for that test (an empty one too) is no page of the site.
 TEST(ConvertLocalPage, RecognisesTheLayout) {
   const std::string five = "<META http-equiv=content-script-type content=text/javascript>";
   const struct {
@@ -69,8 +70,9 @@ TEST(ConvertLocalPage, RecognisesTheLayout) {
       {"a\nb\nc\nd\ne\n" + five + "\n", PageOutcome::NotLocalPage, 2},
       {"a\rb\rc\rd\re\r" + five, PageOutcome::NotLocalPage, 2},
       {"<html>\nb\nc\nd\ne\n" + five + " \n", PageOutcome::NotLocalPage, 3},
-      {"<html>\nb\nc\nd\ne\n", PageOutcome::Error, 0},
-      {"", PageOutcome::Error, 0},
+      {"<html>\nb\nc\nd\ne\n", PageOutcome::NotLocalPage, 0},
+      {"<html>\n2009年\n発走\n", PageOutcome::NotLocalPage, 0},
+      {"", PageOutcome::NotLocalPage, 0},
   };
   for (const auto& c : cases) {
     const Converted got = Convert(c.bytes);
@@ -197,14 +199,20 @@ TEST(ConvertLocalPage, OlderPages) {
     const bool error = got.conversion.outcome == PageOutcome::Error;
     EXPECT_EQ(error ? "error" : Lines(got, 1, 5) + "|" + Line(got, 60), expected) << lines.size();
   }
+  // Cut inside its runner: the page seems cut short, the list index kept.
+  const std::string error = Convert(PageBytes(cut, true)).conversion.error;
+  EXPECT_EQ(error.rfind(kPageCutShort, 0), 0u) << error;
+  EXPECT_NE(error.find("（リストのインデックスが範囲を超えています ("), std::string::npos) << error;
+
   const Converted got = Convert(PageBytes(one, true));
   EXPECT_EQ(Line(got, 61), "ハルカゼミライ　　10ｾﾝ");
   EXPECT_EQ(Lines(got, 62, 69), "ダ|1400|浦0902|1301| 5 3 5|385|良| 3");
   EXPECT_EQ(got.state.SaveLst.size(), 61u + 42u);
 }
 
-// A page line "END" ends the page; a date line of neither family gives line
-// 0 alone; no "年" before the end is no page of the site.
+// A page line "END" ends the page; a first date line of neither family, and
+// no "年" before the end, are no page of the site (a race file of line 0 alone
+// would say nothing of any race).
 TEST(ConvertLocalPage, EndOfPageAndOutcomes) {
   PageLines afterEnd = NewerRunner(0, "牡&nbsp;4 ", "ウマ");
   afterEnd.push_back("END");
@@ -212,12 +220,9 @@ TEST(ConvertLocalPage, EndOfPageAndOutcomes) {
   const Converted ended = Convert(NewerPage(0, NewerDateLine(0, "大　井", kDate), afterEnd));
   EXPECT_EQ(Line(ended, 60), "1");
 
-  const Converted dateOnly = Convert(PageBytes({"<HTML>", "2009年の出馬表"}, true));
-  EXPECT_EQ(dateOnly.conversion.outcome, PageOutcome::RaceFile);
-  EXPECT_EQ(dateOnly.state.SaveLst, RaceLines{CopyrightLine()});
-
-  for (const std::string& bytes : {PageBytes({"<HTML>", "END", kDate}, true),
-                                   PageBytes({"<HTML>", "2009年03月15日 発走"}, false)}) {
+  for (const std::string& bytes :
+       {PageBytes({"<HTML>", "2009年の出馬表"}, true), PageBytes({"<HTML>", "END", kDate}, true),
+        PageBytes({"<HTML>", "2009年03月15日 発走"}, false)}) {
     EXPECT_EQ(Convert(bytes).conversion.outcome, PageOutcome::NotLocalPage);
   }
   EXPECT_EQ(NotLocalPageLines().size(), 4u);

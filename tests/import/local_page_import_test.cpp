@@ -53,6 +53,14 @@ class LocalPageImportTest : public ::testing::Test {
   std::string Page(const std::string& name, const PageLines& lines) {
     return scratch.File("pages/" + name, PageBytes(lines, true)).string();
   }
+  // The sample page of the oldest layout, its first `lines` lines (all: 0).
+  std::string SamplePage(const std::string& name, std::size_t lines = 0) {
+    std::string bytes = ReadBytes(TAMIKAZE_EXAMPLE_PAGES "/layout0.html");
+    for (std::size_t end = 0, n = 0; lines > 0 && end < bytes.size(); ++end) {
+      if (bytes[end] == '\n' && ++n == lines) bytes.resize(end + 1);
+    }
+    return scratch.File("pages/" + name, bytes).string();
+  }
 
   ScratchFolder scratch;
   ImportState main;
@@ -60,11 +68,14 @@ class LocalPageImportTest : public ::testing::Test {
 };
 
 TEST_F(LocalPageImportTest, WritesTheRaceFileUnderThePageName) {
-  const std::string page = Page("race.html", {"<HTML>", "2009年の出馬表"});
+  const std::string page = SamplePage("race.html");
   const PageImportReport report = Run(page);
   EXPECT_EQ(report.outcome, PageImportOutcome::Written);
   EXPECT_EQ(report.raceFile, main.OutputDir + "/race.uma");
-  EXPECT_EQ(ReadBytes(report.raceFile), CopyrightLine() + "\r\n");
+  LocalPageState converted;
+  ConvertLocalPage(converted, ReadBytes(page));
+  EXPECT_EQ(ReadBytes(report.raceFile), converted.SaveLst.FileBytes());
+  EXPECT_GT(converted.SaveLst.size(), 61u);
   ASSERT_EQ(ui.requests.size(), 1u);
   EXPECT_EQ(ui.requests[0].title,
             "地方競馬出馬表（地方競馬情報サイトのホームページ）ソースファイルの読込");
@@ -78,10 +89,10 @@ TEST_F(LocalPageImportTest, WritesTheRaceFileUnderThePageName) {
 // A race file of the page's name, or anything else of that name, is never
 // replaced.
 TEST_F(LocalPageImportTest, RefusesATakenName) {
-  const std::string page = Page("race.htm", {"<HTML>", "2009年の出馬表"});
+  const std::string page = SamplePage("race.htm");
   scratch.File("races/race.uma", "mine");
   fs::create_symlink(scratch.Path() / "gone", scratch.Path() / "races/link.uma");
-  const std::string link = Page("link.txt", {"<HTML>", "2009年の出馬表"});
+  const std::string link = SamplePage("link.txt");
   for (const auto& [path, name] : {std::pair{page, "race.uma"}, {link, "link.uma"}}) {
     ui.shown.clear();
     EXPECT_EQ(Run(path).outcome, PageImportOutcome::Refused);
@@ -91,14 +102,21 @@ TEST_F(LocalPageImportTest, RefusesATakenName) {
   EXPECT_FALSE(fs::exists(scratch.Path() / "gone"));
 }
 
-// Foreseen failures say why; the error outcome throws; neither writes.
+// Foreseen failures say why; the error outcome throws; neither writes. Files
+// that are no saved race-card page (short ones, empty ones, one whose date
+// line belongs to neither page family) get the four lines that say so.
 TEST_F(LocalPageImportTest, OutcomesThatWriteNothing) {
   const std::string notLocal = Page("a.html", {"<HTML>", "出馬表"});
   const std::string broken = Page("b.html", {"<HTML>", "2009年1X月 <td nowrap colspan=\"2\">"});
-  const std::string cut = Page("c.html", {"<html>"});
-  EXPECT_EQ(Run(notLocal).outcome, PageImportOutcome::NotLocalPage);
-  EXPECT_EQ(ui.shown, NotLocalPageLines());
-  EXPECT_EQ(main.PrintMode, 4);
+  const std::string cut = SamplePage("c.html", 200);  // inside its third runner
+  for (const std::string& page :
+       {notLocal, Page("d.html", {}), Page("e.html", {"<html>"}),
+        Page("f.html", {"<html>", "<head>", "</head>"}), Page("g.html", {"<HTML>", "2009年"})}) {
+    ui.shown.clear();
+    EXPECT_EQ(Run(page).outcome, PageImportOutcome::NotLocalPage) << page;
+    EXPECT_EQ(ui.shown, NotLocalPageLines());
+    EXPECT_EQ(main.PrintMode, 4);
+  }
   for (const std::string& page : {broken, cut}) EXPECT_THROW(Run(page), std::runtime_error);
   EXPECT_THROW(Run(scratch.Path() / "pages/missing.html"), std::runtime_error);
   const std::string fifo = scratch.Path() / "pages/fifo.html";
