@@ -23,6 +23,47 @@ DesktopArguments::Action FindInfoRequest(const std::vector<std::string>& args) {
   return version ? DesktopArguments::Action::Version : DesktopArguments::Action::Run;
 }
 
+// Qt's own options, which the toolkit takes out of the command line: those
+// that take the next word as their value, and those that do not. Qt accepts
+// them with one dash or two, and a value also after "=".
+constexpr const char* kQtOptionsWithValue[] = {"platform",
+                                               "platformpluginpath",
+                                               "platformtheme",
+                                               "plugin",
+                                               "qwindowgeometry",
+                                               "qwindowicon",
+                                               "qwindowtitle",
+                                               "session",
+                                               "display",
+                                               "geometry",
+                                               "style",
+                                               "stylesheet",
+                                               "name",
+                                               "title",
+                                               "visual",
+                                               "ncols",
+                                               "cmap",
+                                               "im",
+                                               "inputstyle"};
+constexpr const char* kQtFlags[] = {"reverse", "widgetcount", "nograb",
+                                    "dograb",  "sync",        "qmljsdebugger"};
+
+// How many words the Qt option at `word` takes (1 or 2), 0 for none.
+int QtOptionWords(const std::string& word) {
+  if (word.size() < 2 || word[0] != '-') return 0;
+  std::string name = word.substr(word[1] == '-' ? 2 : 1);
+  const std::size_t equals = name.find('=');
+  const bool attached = equals != std::string::npos;
+  if (attached) name.erase(equals);
+  for (const char* option : kQtOptionsWithValue) {
+    if (name == option) return attached ? 1 : 2;
+  }
+  for (const char* flag : kQtFlags) {
+    if (name == flag) return 1;
+  }
+  return 0;
+}
+
 DesktopArguments Usage(std::string error) {
   DesktopArguments result;
   result.action = DesktopArguments::Action::Usage;
@@ -38,9 +79,12 @@ DesktopArguments ParseDesktopArguments(const std::vector<std::string>& args) {
   if (result.action != DesktopArguments::Action::Run) return result;
   std::vector<std::string> files;
   bool optionsEnded = false;
-  for (const std::string& word : args) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& word = args[i];
     if (!optionsEnded && word == "--") {
       optionsEnded = true;
+    } else if (const int qt = optionsEnded ? 0 : QtOptionWords(word); qt > 0) {
+      i += static_cast<std::size_t>(qt - 1);  // the toolkit's, with its value
     } else if (!optionsEnded && word.size() > 1 && word[0] == '-') {
       return Usage("不明なオプションです: " + word);
     } else {

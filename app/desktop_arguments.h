@@ -21,7 +21,9 @@ struct DesktopArguments {
 };
 
 // `args` without the program's name. --help and --version win over any
-// other word before "--"; after "--" every word is a file.
+// other word before "--"; after "--" every word is a file. Qt's own options
+// (-platform offscreen, -style=fusion ...) are passed over, so that the
+// words can be judged before the toolkit starts, which needs a display.
 DesktopArguments ParseDesktopArguments(const std::vector<std::string>& args);
 
 // The Japanese text of --help.

@@ -65,7 +65,8 @@ if(TAMIKAZE_BUILD_GUI)
   # Qt finds its X11 and Wayland platform plugins at run time: no library
   # links them, so dpkg-shlibdeps cannot see them.
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic | fonts-noto-cjk")
+  # Qt's own dialogs and buttons in Japanese.
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic | fonts-noto-cjk, qt6-translations-l10n")
   set(CPACK_DEBIAN_PACKAGE_SUGGESTS "wine")
 endif()
 include(CPack)

@@ -7,7 +7,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
   libarchive-dev libarchive-tools liblhasa-dev
-  qt6-base-dev qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-qpa-plugins libgl-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
   jlha-utils lhasa
   fonts-ipafont-gothic

@@ -54,12 +54,10 @@ int main(int argc, char* argv[]) {
   // A file-size limit fails the write with EFBIG, which is reported, instead
   // of killing the program in the middle of a file.
   std::signal(SIGXFSZ, SIG_IGN);
-  // Qt's own options (-platform ...) are not known here yet, so only --help
-  // and --version are answered before the application exists.
+  // --help, --version and wrong usage are answered before the toolkit starts,
+  // which needs a display (Qt's own options are passed over).
   const auto early = tamikaze::ParseDesktopArguments(WordsAfterProgramName(argc, argv));
-  if (early.action != tamikaze::DesktopArguments::Action::Usage) {
-    if (const int status = AnswerWithoutWindow(early); status >= 0) return status;
-  }
+  if (const int status = AnswerWithoutWindow(early); status >= 0) return status;
   QApplication app(argc, argv);  // takes Qt's options out of argv
   const auto args = tamikaze::ParseDesktopArguments(WordsAfterProgramName(argc, argv));
   if (const int status = AnswerWithoutWindow(args); status >= 0) return status;

@@ -28,6 +28,11 @@ TEST(DesktopArgumentsTest, ActionAndFile) {
       {{"--version", "--help"}, Action::Help, ""},
       {{"-v", "--unknown"}, Action::Version, ""},
       {{"--unknown"}, Action::Usage, ""},
+      // Qt's own options, with their values, are the toolkit's.
+      {{"-platform", "offscreen", "race.lzh"}, Action::Run, "race.lzh"},
+      {{"--style=fusion", "-reverse", "-display", ":1", "a.htm"}, Action::Run, "a.htm"},
+      {{"-platform"}, Action::Run, ""},
+      {{"-bogus", "race.lzh"}, Action::Usage, ""},
       {{"a.lzh", "b.lzh"}, Action::Usage, ""},
       {{"a.lzh", "--", "b.lzh"}, Action::Usage, ""},
   };
