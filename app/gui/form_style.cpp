@@ -4,9 +4,11 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLineEdit>
 #include <QObject>
 #include <QPalette>
 #include <QStringList>
+#include <QStyle>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -41,6 +43,24 @@ int WidestText(const QFont& font, const QStringList& texts) {
 
 int TextWidth(const QWidget& widget, const QString& text) {
   return static_cast<int>(std::ceil(QFontMetricsF(widget.font(), &widget).horizontalAdvance(text)));
+}
+
+void ShowElided(QWidget& widget, const QString& text, Qt::TextElideMode mode) {
+  int room = widget.contentsRect().width();
+  auto* edit = qobject_cast<QLineEdit*>(&widget);
+  if (edit != nullptr) {
+    // A field's frame and the margins Qt keeps inside it.
+    const QMargins margins = edit->textMargins();
+    room -= 2 * edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit) + 4 +
+            margins.left() + margins.right();
+  }
+  const QString shown = QFontMetricsF(widget.font(), &widget).elidedText(text, mode, room - 1);
+  if (edit != nullptr) {
+    edit->setText(shown);
+    edit->setCursorPosition(0);
+  } else if (auto* label = qobject_cast<QLabel*>(&widget)) {
+    label->setText(shown);
+  }
 }
 
 int WidthToFit(int designed, int margin, const QList<QLabel*>& labels) {

@@ -42,6 +42,10 @@ int WidthToFit(int designed, int margin, const QList<QLabel*>& labels);
 // is larger, beside the title bar's icon and buttons.
 int CaptionWidth(const QString& caption);
 
+// Shows `text` in the label or line edit `widget`, shortened with "…" where
+// `mode` says when it does not fit its width.
+void ShowElided(QWidget& widget, const QString& text, Qt::TextElideMode mode);
+
 // Fixes a top-level window to the client size `width` x `height`.
 void FixClientSize(QWidget& window, int width, int height);
 

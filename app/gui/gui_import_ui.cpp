@@ -1,13 +1,33 @@
 #include "app/gui/gui_import_ui.h"
 
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QStringList>
+#include <QTreeView>
 
 #include "app/gui/wait_form.h"
 #include "import/import_texts.h"
 
 namespace tamikaze {
+namespace {
+
+// The dialog opens wide enough for its detail view to show the size, type and
+// date columns whole, their headers too; the name takes the rest.
+void ShowColumnsWhole(QFileDialog& dialog) {
+  constexpr QSize kAtLeast(760, 440);
+  dialog.resize(dialog.sizeHint().expandedTo(kAtLeast));
+  auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+  if (view == nullptr) return;
+  QHeaderView* header = view->header();
+  header->setStretchLastSection(false);
+  header->setSectionResizeMode(0, QHeaderView::Stretch);
+  for (int column = 1; column < header->count(); ++column) {
+    header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+  }
+}
+
+}  // namespace
 
 QString QtNameFilter(const std::string& filter) {
   const QStringList parts = QString::fromStdString(filter).split('|');
@@ -33,6 +53,7 @@ std::optional<std::string> RunOpenDialog(QWidget* parent, const OpenFileRequest&
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setNameFilter(QtNameFilter(request.filter));
   dialog.setOption(QFileDialog::HideNameFilterDetails);
+  ShowColumnsWhole(dialog);
   if (!request.fileName.empty()) dialog.selectFile(QString::fromStdString(request.fileName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().first().toStdString();
@@ -50,6 +71,7 @@ std::optional<std::string> GuiImportUi::OpenFile(const OpenFileRequest& request)
 }
 
 void GuiImportUi::Message(const std::string& text) {
+  lastMessage_ = text;
   ShowMessage(mainWindow_, QString::fromStdString(text));
 }
 

@@ -42,7 +42,11 @@ class GuiImportUi : public ImportUi {
   void HideWait() override;
   void Repaint() override;
 
+  // The last message shown, for the status line ("" when none was).
+  const std::string& LastMessage() const { return lastMessage_; }
+
  private:
+  std::string lastMessage_;
   QWidget* mainWindow_;
   std::unique_ptr<TWaitForm> waitForm_;
   std::optional<std::string> givenArchive_;

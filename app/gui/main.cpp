@@ -19,6 +19,7 @@
 #include "app/desktop_arguments.h"
 #include "app/environment.h"
 #include "app/gui/main_form.h"
+#include "app/gui/translations.h"
 #include "app/main_state.h"
 #include "text/system_error_text.h"
 
@@ -62,6 +63,7 @@ int main(int argc, char* argv[]) {
   const auto args = tamikaze::ParseDesktopArguments(WordsAfterProgramName(argc, argv));
   if (const int status = AnswerWithoutWindow(args); status >= 0) return status;
 
+  tamikaze::InstallQtTranslations(app, QLocale::system());
   QApplication::setApplicationName(QStringLiteral("TamikazeNetData"));
   QApplication::setApplicationDisplayName(QStringLiteral("TamikazeNetData"));
   // The menu entry's name ties the windows to the entry and its icon.

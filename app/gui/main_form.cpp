@@ -30,6 +30,9 @@ namespace tamikaze {
 
 namespace {
 
+// The status line at the foot of the window, below the designed client area.
+constexpr int kStatusLineHeight = 28;
+
 struct FolderRow {
   const char* caption;
   const char* edit;
@@ -76,11 +79,13 @@ TMainForm::TMainForm(Main& main, Environment env)
   setAcceptDrops(true);
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("ClientArea"));
-  client->setFixedSize(kMainWindowWidth, kMainWindowHeight);
+  // The status line adds its height below the designed client area.
+  client->setFixedSize(kMainWindowWidth, kMainWindowHeight + kStatusLineHeight);
   PaintForm(*client);
   setCentralWidget(client);
   BuildButtons(client);
   BuildFolderRows(client);
+  BuildStatusLine(client);
   BuildMenu();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   layout()->activate();
@@ -136,6 +141,28 @@ void TMainForm::BuildFolderRows(QWidget* client) {
   }
 }
 
+void TMainForm::BuildStatusLine(QWidget* client) {
+  JoukyouLbl = new QLabel(client);
+  JoukyouLbl->setObjectName(QStringLiteral("JoukyouLbl"));
+  JoukyouLbl->setGeometry(10, kMainWindowHeight + 2, 340, 24);
+  FolderHirakuBtn = MakeButton(client, "FolderHirakuBtn", QStringLiteral("フォルダを開く"),
+                               {356, kMainWindowHeight + 1, 119, 26});
+  FolderHirakuBtn->setEnabled(false);
+  connect(FolderHirakuBtn, &QPushButton::clicked, this, &TMainForm::FolderHirakuBtnClick);
+}
+
+void TMainForm::ShowStatus(const StatusLine& status) {
+  ShowElided(*JoukyouLbl, QString::fromStdString(status.text), Qt::ElideRight);
+  JoukyouLbl->setToolTip(QString::fromStdString(status.tooltip));
+  statusFolder_ = status.folder;
+  FolderHirakuBtn->setEnabled(!statusFolder_.empty());
+}
+
+void TMainForm::FolderHirakuBtnClick() {
+  if (statusFolder_.empty()) return;
+  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(statusFolder_)));
+}
+
 void TMainForm::BuildMenu() {
   QMenuBar* bar = menuBar();
   auto item = [this](QWidget* menu, const char* name, const QString& caption,
@@ -181,10 +208,18 @@ void TMainForm::FormCreate() {
   ShowFolders();
 }
 
+// A long path is shortened in the middle, so that its start (the drive or
+// the Wine prefix) and its last folders stay in sight; the whole path is the
+// field's tooltip.
 void TMainForm::ShowFolders() {
-  TamikazeEdit->setText(QString::fromStdString(main_.TamikazeDir));
-  OutputEdit->setText(QString::fromStdString(main_.OutputDir));
-  ReadEdit->setText(QString::fromStdString(main_.ReadDir));
+  const std::pair<QLineEdit*, const std::string*> fields[] = {{TamikazeEdit, &main_.TamikazeDir},
+                                                              {OutputEdit, &main_.OutputDir},
+                                                              {ReadEdit, &main_.ReadDir}};
+  for (const auto& [edit, folder] : fields) {
+    const QString path = QString::fromStdString(*folder);
+    ShowElided(*edit, path, Qt::ElideMiddle);
+    edit->setToolTip(path);
+  }
 }
 
 bool TMainForm::event(QEvent* e) {

@@ -3,6 +3,7 @@
 // the import, launch and quit buttons, and the menu bar of help texts.
 
 #include <QMainWindow>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -11,6 +12,7 @@
 #include "app/environment.h"
 #include "app/launch.h"
 #include "app/main_state.h"
+#include "app/status_line.h"
 
 class QAction;
 class QLabel;
@@ -71,6 +73,8 @@ class TMainForm : public QMainWindow {
   void About1Click();
   void ChihouMenuClick();
   void OmakeHelpMenuClick();
+  // Opens the folder the status line names in the desktop's file manager.
+  void FolderHirakuBtnClick();
 
   // The message window's four lines for a file that is not a page of the
   // local-racing site.
@@ -89,7 +93,10 @@ class TMainForm : public QMainWindow {
   void BuildFolderRows(QWidget* client);
   void BuildButtons(QWidget* client);
   void BuildMenu();
+  void BuildStatusLine(QWidget* client);
   void ShowFolders();
+  // What the last import or page conversion did, at the foot of the window.
+  void ShowStatus(const StatusLine& status);
   void ShowHelp(const char* menuItem);
   template <typename Command>
   void RunFolderCommand(Command command);
@@ -112,6 +119,9 @@ class TMainForm : public QMainWindow {
   QLineEdit* TamikazeEdit = nullptr;
   QLineEdit* OutputEdit = nullptr;
   QLineEdit* ReadEdit = nullptr;
+  QLabel* JoukyouLbl = nullptr;  // the status line
+  QPushButton* FolderHirakuBtn = nullptr;
+  std::string statusFolder_;  // what FolderHirakuBtn opens
 };
 
 }  // namespace tamikaze

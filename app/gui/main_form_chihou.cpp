@@ -8,6 +8,7 @@
 #include "app/gui/main_form.h"
 #include "app/gui/print_form.h"
 #include "import/local_page_import.h"
+#include "text/system_error_text.h"
 
 namespace tamikaze {
 
@@ -26,15 +27,24 @@ class GuiPageImportUi : public PageImportUi {
     return RunOpenDialog(&form_, request, QStringLiteral("LoadDlg2"));
   }
   void Message(const std::string& text) override {
+    lastMessage_ = text;
     ShowMessage(&form_, QString::fromStdString(text));
   }
-  void ShowPrintForm(int lineCount) override { tamikaze::ShowPrintForm(main_, &form_, lineCount); }
+  void ShowPrintForm(int lineCount) override {
+    lastMessage_.clear();
+    for (int k = 1; k <= lineCount; ++k) lastMessage_ += main_.PrintLines[k];
+    tamikaze::ShowPrintForm(main_, &form_, lineCount);
+  }
   void Repaint() override { form_.repaint(); }
+
+  // The last message shown, for the status line.
+  const std::string& LastMessage() const { return lastMessage_; }
 
  private:
   TMainForm& form_;
   Main& main_;
   std::optional<std::string> given_;
+  std::string lastMessage_;
 };
 
 }  // namespace
@@ -44,14 +54,18 @@ void TMainForm::ChihouMenuClick() {
 }
 
 // A page that ends in an error is said in a box, and nothing is written.
+// The status line says what came of it.
 void TMainForm::RunPageImport(const std::optional<std::string>& given) {
   GuiPageImportUi ui(*this, main_, given);
   PageImportReport report;
+  std::string error;
   try {
     ImportLocalPage(main_, ui, PageImportSettings{}, report);
-  } catch (const std::exception& error) {
-    ShowError(error);
+  } catch (const std::exception& e) {
+    ShowError(e);
+    error = ErrorMessageText(e);
   }
+  ShowStatus(PageImportStatus(report, ui.LastMessage(), error, main_.OutputDir));
 }
 
 void TMainForm::ShowNotLocalPageMessage() {

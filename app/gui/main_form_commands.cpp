@@ -37,16 +37,21 @@ void TMainForm::LoadBtnClick() {
   RunArchiveImport(std::nullopt);
 }
 
+// The status line says what came of it.
 void TMainForm::RunArchiveImport(const std::optional<std::string>& given) {
   GuiImportUi ui(this);
   if (given) ui.AnswerArchiveDialog(*given);
+  ImportReport report;
+  std::string error;
   try {
     if (!archive_) FormActivate();
-    if (archive_) ImportArchive(main_, *archive_, ui);
-  } catch (const std::exception& error) {
+    if (archive_) ImportArchive(main_, *archive_, ui, ImportSettings{}, report);
+  } catch (const std::exception& e) {
     ui.HideWait();
-    ShowError(error);
+    ShowError(e);
+    error = ErrorMessageText(e);
   }
+  if (!closing_) ShowStatus(ArchiveImportStatus(report, ui.LastMessage(), error));
 }
 
 void TMainForm::OpenDocument(const std::string& given) {

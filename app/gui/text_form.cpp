@@ -1,5 +1,6 @@
 #include "app/gui/text_form.h"
 
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -43,6 +44,15 @@ void TTextForm::ShowText(const QString& text) {
 
 void TTextForm::TojiruBtnClick() {
   hide();
+}
+
+// Esc closes the viewer too, as it closes the program's other windows.
+void TTextForm::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    TojiruBtnClick();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 }  // namespace tamikaze

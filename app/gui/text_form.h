@@ -1,9 +1,10 @@
 #pragma once
 // TTextForm: the one text viewer of the run, showing a help text beside the
-// main window (not modal). "閉じる" hides it.
+// main window (not modal). "閉じる" or Esc hides it.
 
 #include <QWidget>
 
+class QKeyEvent;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -21,6 +22,9 @@ class TTextForm : public QWidget {
 
   QPlainTextEdit* TextMemo = nullptr;
   QPushButton* TojiruBtn = nullptr;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void TojiruBtnClick();

@@ -18,6 +18,7 @@
 #include "app/gui/dir_form.h"
 #include "app/gui/form_style.h"
 #include "app/gui/text_form.h"
+#include "app/gui/translations.h"
 #include "app/launch.h"
 #include "app/startup.h"
 #include "convert/localhtml/page_import.h"
@@ -33,6 +34,17 @@ namespace {
 
 using namespace tamikaze::literals;
 namespace fs = std::filesystem;
+
+// Receives the URLs the desktop is asked to open (QDesktopServices).
+class UrlCatcher : public QObject {
+  Q_OBJECT
+
+ public slots:
+  void Catch(const QUrl& url) { urls << url; }
+
+ public:
+  QList<QUrl> urls;
+};
 
 class MainFormTest : public ::testing::Test {
  protected:
@@ -174,7 +186,11 @@ TEST_F(MainFormTest, ComponentsAndMenu) {
   }
   EXPECT_EQ(captions, (QStringList{"データの読込＆変換", "Tamikazeを起動して終了", "終了", "変更",
                                    "標準", "変更", "標準", "変更", "標準"}));
-  EXPECT_EQ(form.centralWidget()->size(), QSize(kMainWindowWidth, kMainWindowHeight));
+  // The designed client area, and the status line below it.
+  EXPECT_EQ(form.centralWidget()->size(), QSize(kMainWindowWidth, kMainWindowHeight + 28));
+  EXPECT_EQ(form.findChild<QPushButton*>("FolderHirakuBtn")->text(), "フォルダを開く");
+  EXPECT_FALSE(form.findChild<QPushButton*>("FolderHirakuBtn")->isEnabled());
+  EXPECT_EQ(form.findChild<QLabel*>("JoukyouLbl")->text(), "");
   EXPECT_EQ(CutOffTexts(form).join("\n").toStdString(), "");
   EXPECT_EQ(form.minimumSize(), form.maximumSize());
   EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
@@ -307,7 +323,7 @@ TEST_F(MainFormTest, ResetAsksFirst) {
   form.OutputHyoBtnClick();
   EXPECT_EQ(main.OutputDir, main.TamikazeDir + "/RaceFile");
   EXPECT_FALSE(fs::exists(main.TamikazeDir));
-  EXPECT_EQ(form.findChild<QLineEdit*>("OutputEdit")->text().toStdString(), main.OutputDir);
+  EXPECT_EQ(form.findChild<QLineEdit*>("OutputEdit")->toolTip().toStdString(), main.OutputDir);
 }
 
 // Two items in a row replace the text of the one viewer, shown on the
@@ -347,7 +363,7 @@ TEST_F(MainFormTest, TamikazeInAWinePrefixIsFoundChosenAndLaunchedThere) {
   newUser.xdgConfigHome = scratch.Path() / "new-user-config";
   Main newMain;
   TMainForm newForm(newMain, newUser);
-  EXPECT_EQ(newForm.findChild<QLineEdit*>("TamikazeEdit")->text().toStdString(), tamikaze);
+  EXPECT_EQ(newForm.findChild<QLineEdit*>("TamikazeEdit")->toolTip().toStdString(), tamikaze);
 
   // In this window, whose first start found nothing: chosen in the chooser.
   AnswerModals({QString::fromStdString(tamikaze), "IieBtn"});
@@ -456,6 +472,121 @@ TEST_F(MainFormTest, GivenFileRefusedWithItsMessage) {
 
 // Only one local archive or page is taken by a drag; dropping the archive
 // imports it.
+// After an import the status line says how many race files went into which
+// folder (its whole path as the tooltip), and "フォルダを開く" opens that
+// folder in the file manager; a refusal is said by its first words, a
+// cancelled dialog clears the line, and a page names its race file.
+TEST_F(MainFormTest, TheStatusLineSaysWhatTheLastImportDid) {
+  UrlCatcher catcher;
+  QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "Catch");
+  auto* status = form.findChild<QLabel*>("JoukyouLbl");
+  auto* open = form.findChild<QPushButton*>("FolderHirakuBtn");
+  const std::string archive = ReadyToImport("downloads");
+  AnswerModals({QString::fromStdString(archive)});
+  form.LoadBtnClick();
+  EXPECT_EQ(status->text(), "レースファイル 11 個を「sampleS」に書きました。");
+  EXPECT_EQ(status->toolTip().toStdString(), main.OutputDir + "/sampleS");
+  ASSERT_TRUE(open->isEnabled());
+  QTest::mouseClick(open, Qt::LeftButton);
+  EXPECT_EQ(catcher.urls,
+            QList<QUrl>{QUrl::fromLocalFile(QString::fromStdString(main.OutputDir + "/sampleS"))});
+
+  AnswerModals({QString::fromStdString(archive), ""});  // the same archive again
+  form.LoadBtnClick();
+  EXPECT_TRUE(status->text().startsWith("読み込みませんでした: 展開先のフォルダ"))
+      << status->text().toStdString();
+  EXPECT_TRUE(
+      status->toolTip().endsWith("圧縮ファイルのファイル名を変更してから、やり直して下さい。"));
+  EXPECT_FALSE(open->isEnabled());
+
+  AnswerModals({QString::fromStdString(
+      scratch.File("pages/race.html", testing::ReadBytes(TAMIKAZE_SAMPLE_PAGE)).string())});
+  form.ChihouMenuClick();
+  EXPECT_EQ(status->text(), "レースファイル「race.uma」を「races」に書きました。");
+  EXPECT_TRUE(open->isEnabled());
+
+  AnswerModals({""});  // cancelled
+  form.LoadBtnClick();
+  EXPECT_EQ(status->text(), "");
+  EXPECT_FALSE(open->isEnabled());
+  QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+  EXPECT_EQ(CutOffTexts(form).join("\n").toStdString(), "");
+}
+
+// A folder too long for its field is shortened in the middle, its start and
+// its last folders in sight; the tooltip holds it whole.
+TEST_F(MainFormTest, LongFoldersAreShortenedInTheMiddle) {
+  const std::string deep = scratch.Folder(
+      "home/.wine/drive_c/Program Files (x86)/Tamikaze/RaceFile/2009/aki/shuki-kaisai/kyoto");
+  AnswerModals({QString::fromStdString(deep)});
+  form.ReadHenkouBtnClick();
+  auto* field = form.findChild<QLineEdit*>("ReadEdit");
+  EXPECT_EQ(field->toolTip().toStdString(), deep);
+  EXPECT_TRUE(field->text().startsWith(QString::fromStdString(scratch.Path().string()).left(5)));
+  EXPECT_TRUE(field->text().endsWith("shuki-kaisai/kyoto")) << field->text().toStdString();
+  EXPECT_TRUE(field->text().contains(QChar(0x2026))) << field->text().toStdString();
+  EXPECT_EQ(CutOffTexts(form).join("\n").toStdString(), "");
+}
+
+// Esc closes the help viewer as "閉じる" does.
+TEST_F(MainFormTest, EscapeClosesTheHelpViewer) {
+  scratch.File("app/Tamdata/Hint.dat", "ヒントの本文"_sj);
+  form.findChild<QAction*>("HintMnu")->trigger();
+  ASSERT_TRUE(form.TextForm().isVisible());
+  QTest::keyClick(&form.TextForm(), Qt::Key_Escape);
+  EXPECT_FALSE(form.TextForm().isVisible());
+}
+
+// The open dialog opens wide enough for its size, type and date columns to
+// show whole, their headers too.
+TEST_F(MainFormTest, TheOpenDialogShowsItsColumnsWhole) {
+  ReadyToImport("downloads");
+  main.LoadDlgInitialDir = scratch.Path() / "downloads";
+  QStringList problems;
+  auto* timer = new QTimer(&form);
+  timer->setInterval(10);
+  QObject::connect(timer, &QTimer::timeout, [&problems, timer] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr) return;
+    timer->stop();
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    if (dialog == nullptr) {
+      problems << "another window: " + modal->windowTitle();
+      return static_cast<QDialog*>(modal)->reject();
+    }
+    QTest::qWait(50);  // the folder is listed
+    auto* view = dialog->findChild<QTreeView*>("treeView");
+    QHeaderView* header = view->header();
+    for (int column = 1; column < header->count(); ++column) {
+      const int needs = std::max(header->sectionSizeHint(column),
+                                 static_cast<QAbstractItemView*>(view)->sizeHintForColumn(column));
+      if (header->sectionSize(column) < needs) {
+        problems << QStringLiteral("column %1: %2 < %3")
+                        .arg(column)
+                        .arg(header->sectionSize(column))
+                        .arg(needs);
+      }
+    }
+    if (dialog->width() < 760) problems << "narrow";
+    dialog->reject();
+  });
+  timer->start();
+  form.LoadBtnClick();
+  EXPECT_EQ(problems.join("; ").toStdString(), "");
+}
+
+// Qt's own texts (the file dialog's, the fields' context menus) in Japanese.
+TEST(QtTranslations, AreLoadedForTheLocale) {
+  ASSERT_TRUE(InstallQtTranslations(*QCoreApplication::instance(), QLocale(QLocale::Japanese)));
+  EXPECT_NE(QCoreApplication::translate("QFileDialog", "Look in:"), "Look in:");
+  EXPECT_NE(QCoreApplication::translate("QLineEdit", "Select All"), "Select All");
+  for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>()) {
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+  }
+  EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), "Look in:");
+}
+
 TEST_F(MainFormTest, DroppedArchiveIsImported) {
   const QUrl archive = QUrl::fromLocalFile(QString::fromStdString(ReadyToImport("elsewhere")));
   const QUrl zip = QUrl::fromLocalFile(QString::fromStdString(scratch.File("notes.zip")));
@@ -469,3 +600,5 @@ TEST_F(MainFormTest, DroppedArchiveIsImported) {
 
 }  // namespace
 }  // namespace tamikaze
+
+#include "main_form_test.moc"
