@@ -64,6 +64,10 @@ class LibraryStop {
 // Thrown when a signal asked the import to stop.
 struct Interrupted {};
 
+// Thrown when the new race folder could not take the old one's place: the
+// refusal was said.
+struct NotExchanged {};
+
 // The archive's base name: the file name without its folder and without the text
 // from its last "." on, so ".lzh" gives "" (std::filesystem's stem() would
 // keep a leading dot).
@@ -90,6 +94,14 @@ std::string UnnamedRaceMessage(int race) {
   return "レース " + std::to_string(race) + " のファイル名が空のため、レースファイルを書けません。";
 }
 
+// The second archive of special registrations holds the horse file first.
+bool HoldsHorsesOnly(const std::string& m0) {
+  for (const DataTypeInfo& row : kDataTypes) {
+    if (row.secondArchive && SameMemberName(m0, row.horseFile)) return true;
+  }
+  return false;
+}
+
 std::vector<std::string> NamesOf(const std::vector<ListedMember>& members) {
   std::vector<std::string> names;
   for (const ListedMember& member : members) names.push_back(member.name);
@@ -108,6 +120,8 @@ class Import {
     } catch (const Interrupted&) {
       report_.filesWritten = 0;
       return ImportOutcome::Interrupted;
+    } catch (const NotExchanged&) {
+      return ImportOutcome::Refused;
     } catch (const std::bad_alloc&) {
       throw std::runtime_error(texts::kOutOfMemory);
     }
@@ -118,7 +132,8 @@ class Import {
     StopIfInterrupted();
     if (!CheckFolders(settings)) return ImportOutcome::Refused;
     if (!PickArchive()) return ImportOutcome::Cancelled;
-    if (FolderExists(report_.raceFolder)) return Refuse(RaceFolderExists());
+    replacing_ = settings.replaceRaceFolder;
+    if (!replacing_ && FolderExists(report_.raceFolder)) return Refuse(RaceFolderExists());
     if (const auto refused = TakeFirstArchive()) return *refused;
     const DataTypeInfo& row = DataTypeRow(main_.DataType);
     if (!row.converter) {
@@ -197,6 +212,9 @@ class Import {
     const ArchiveAnswer decoded = Decode(listing.members, firstDecoded_);
     if (!decoded.sound) return RefuseArchive(first_, decoded);
     if (kd3) return Refuse(texts::kKd3);
+    if (main_.DataType == 0 && HoldsHorsesOnly(m[0])) {
+      return Refuse(texts::HorseArchiveAlone(fs::path(FirstArchiveOf(first_)).filename().string()));
+    }
     if (main_.DataType == 0) return Refuse(texts::kNotRecognised);
     return std::nullopt;
   }
@@ -271,12 +289,26 @@ class Import {
       if (!folder.Published()) report_.filesWritten = 0;
       throw;
     }
-    if (!folder.Publish()) {
+    if (replacing_) {
+      PublishReplacing(folder);
+    } else if (!folder.Publish()) {
       report_.filesWritten = 0;
       return false;
     }
     report_.raceFolderMade = true;
     return true;
+  }
+
+  // The new race folder in place of the old one. Where the file system
+  // cannot exchange them, the old one stays and the import is refused.
+  void PublishReplacing(RaceFolderBuild& folder) {
+    try {
+      folder.PublishReplacing();
+    } catch (const RaceFolderNotExchanged& error) {
+      report_.filesWritten = 0;
+      RefuseAbout(first_, error.what());
+      throw NotExchanged{};
+    }
   }
 
   // DenText and UmaText as an extraction of the second archive (for data
@@ -310,7 +342,10 @@ class Import {
         write = ConvertRace(race);
       } catch (...) {
         FinishWriting(queue);
+        // Never in the place of a race folder already there: replacing, only
+        // a clean import takes the old folder's place.
         if (report_.filesWritten > 0) report_.raceFolderMade = folder.Publish();
+        if (!report_.raceFolderMade) report_.filesWritten = 0;
         throw;
       }
       if (write) queue.Write(main_.SaveLst, main_.RaceFileName);
@@ -344,6 +379,7 @@ class Import {
   TArchiveFile& archive_;
   ImportUi& ui_;
   ImportReport& report_;
+  bool replacing_ = false;                    // an existing race folder is replaced
   std::string first_;                         // the picked archive
   std::string second_;                        // the second archive of data types 3 and 6
   std::vector<std::string> recordFiles_;      // the data type's, when it is converted

@@ -31,6 +31,9 @@ struct ImportReport {
 struct ImportSettings {
   // The window checks for Tamikaze.exe before anything else; the command line skips it.
   bool requireTamikaze = true;
+  // An existing race folder is replaced by the new one once the import is
+  // clean (the command line's --replace); otherwise it refuses the import.
+  bool replaceRaceFolder = false;
 };
 
 // LoadBtnClick's logic, from the folder checks to the last race file. Messages, dialogs and the

@@ -39,6 +39,21 @@ inline constexpr const char* kNotRecognised =
     "VAN）、「出馬表＋競走馬」ファイル（競馬道）、"
     "「特別登録馬 レース」ファイル（JRA-VAN）のどれでもないようです。"
     "もしくは、ファイルが壊れている可能性があります。";
+// A horse archive of the special registrations given on its own: what it is,
+// and the archive to convert instead (its name by the "TT" rule when it is
+// named T1… or U9…).
+inline std::string HorseArchiveAlone(const std::string& partner) {
+  const std::string start =
+      "選択された圧縮ファイルは、「特別登録馬 競走馬」ファイル（JRA-VAN）で、これだけでは"
+      "変換できません。「特別登録馬 レース」ファイル（";
+  if (partner.empty()) {
+    return start +
+           "TT で始まる名前のもの）を読み込み、2つ目の圧縮ファイルを尋ねられたら、"
+           "このファイルを選んで下さい。";
+  }
+  return start + partner +
+         "）を読み込んで下さい。このファイルは、その2つ目の圧縮ファイルとして自動的に使われます。";
+}
 inline constexpr const char* kNotSecondArchive =
     "この圧縮ファイルは、「特別登録馬 競走馬」ファイル（JRA-VAN）ではないようです。"
     "もしくは、ファイルが壊れている可能性があります。";

@@ -2,11 +2,13 @@
 
 #include <fcntl.h>
 #include <stdio.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
 #include <filesystem>
+#include <fstream>
 #include <stdexcept>
 #include <string_view>
 #include <system_error>
@@ -42,6 +44,16 @@ std::string Pattern(const std::string& finalPath) {
   const std::size_t room = NAME_MAX - 1 - kMark.size() - kUniqueSize;
   return (path.parent_path() / ("." + CutAtCharacter(name, room) + std::string(kMark) + "XXXXXX"))
       .string();
+}
+
+// The process's umask, read without changing it (umask() sets it too).
+mode_t CurrentUmask() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.rfind("Umask:", 0) == 0)
+      return static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8));
+  }
+  return 022;
 }
 
 // Whether the held folder `name` is a leftover of ours: it carries the mark
@@ -89,10 +101,52 @@ bool IsRaceFolderUnderConstruction(const std::string& name) {
 
 RaceFolderBuild::RaceFolderBuild(const std::string& finalPath) try
     : finalPath_(finalPath), folder_(MakePattern(finalPath)) {
+  // Made private (as mkdtemp makes it), published as the user's umask says.
+  if (::fchmod(folder_.Fd(), 0777 & ~CurrentUmask()) != 0) {
+    throw std::system_error(errno, std::generic_category());
+  }
   const std::string& path = folder_.Path();
   WriteLeftoverMark(folder_.Fd(), path.substr(path.size() - kUniqueSize));
 } catch (const std::system_error& error) {
   ThrowCannotMake(finalPath, error.code().value());
+}
+
+RaceFolderNotExchanged::RaceFolderNotExchanged(const std::string& finalPath)
+    : std::runtime_error("この場所のファイルシステムでは、レースファイルのフォルダ " + finalPath +
+                         " を新しいものと入れ替えられないため、前のフォルダをそのまま残しました"
+                         "。前のフォルダを削除してから、やり直して下さい。") {}
+
+void RaceFolderBuild::PublishReplacing(const std::function<void()>& exchanged) {
+  if (Publish()) return;
+  const std::string& temporary = folder_.Path();
+  const std::string suffix = temporary.substr(temporary.size() - kUniqueSize);
+  try {
+    // The old folder carries our mark before it takes the temporary name, so
+    // that a kill right after the exchange leaves it for the clean-up.
+    const int old = ::open(finalPath_.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (old < 0) throw std::system_error(errno, std::generic_category());
+    RemoveLeftoverMark(old);  // a stray one, left by a kill after it was published
+    WriteLeftoverMark(old, suffix);
+    if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, finalPath_.c_str(), RENAME_EXCHANGE) !=
+        0) {
+      const int error = errno;
+      RemoveLeftoverMark(old);
+      ::close(old);
+      if (error == EINVAL || error == ENOSYS) throw RaceFolderNotExchanged(finalPath_);
+      throw std::system_error(error, std::generic_category());
+    }
+    ::close(old);
+  } catch (const std::system_error& error) {
+    ThrowCannotMake(finalPath_, error.code().value());
+  }
+  const std::string old = temporary;
+  folder_.Keep(finalPath_);
+  published_ = true;
+  RemoveLeftoverMark(folder_.Fd());
+  SyncFolder(fs::path(finalPath_).parent_path().string());
+  if (exchanged) exchanged();
+  std::error_code ec;
+  fs::remove_all(old, ec);
 }
 
 bool RaceFolderBuild::Publish() {

@@ -19,6 +19,24 @@ std::vector<std::string> CompanionCandidates(const std::string& firstArchive) {
   return candidates;
 }
 
+std::string FirstArchiveOf(const std::string& horseArchive) {
+  const fs::path horse(horseArchive);
+  const std::string name = horse.filename().string();
+  if (name.compare(0, 2, "T1") != 0 && name.compare(0, 2, "U9") != 0) return "";
+  return (horse.parent_path() / ("TT" + name.substr(2))).string();
+}
+
+bool IsCompanionOf(const std::string& horseArchive, const std::string& first) {
+  std::error_code ec;
+  for (const std::string& candidate : CompanionCandidates(first)) {
+    if (fs::path(candidate).filename() != fs::path(horseArchive).filename()) continue;
+    const fs::path a = fs::weakly_canonical(fs::absolute(candidate, ec), ec);
+    const fs::path b = fs::weakly_canonical(fs::absolute(horseArchive, ec), ec);
+    if (!ec && a == b) return true;
+  }
+  return false;
+}
+
 std::string FindCompanionArchive(const std::string& firstArchive, std::string& lastTried) {
   for (const std::string& candidate : CompanionCandidates(firstArchive)) {
     lastTried = candidate;

@@ -17,4 +17,14 @@ std::vector<std::string> CompanionCandidates(const std::string& firstArchive);
 // gets the last candidate looked at (the name the dialog then shows).
 std::string FindCompanionArchive(const std::string& firstArchive, std::string& lastTried);
 
+// The first archive whose companion `horseArchive` would be by the "TT" rule:
+// for a file name starting with "T1" or "U9", the same folder with "TT" in
+// their place; "" for any other name.
+std::string FirstArchiveOf(const std::string& horseArchive);
+
+// Whether the archive at `first` (its name starting with "TT", any case) has
+// `horseArchive` as its companion by the "TT" rule: the same folder, "T1" or
+// "U9" in place of those two characters.
+bool IsCompanionOf(const std::string& horseArchive, const std::string& first);
+
 }  // namespace tamikaze

@@ -70,7 +70,7 @@ fs::path RaceFolderWriter::Save(const RaceLines& lines, const std::string& raceF
   int fd = -1;
   for (;; ++slot) {
     fd = ::open((folder_ / SlotName(base, slot)).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
-                0644);
+                0666);
     if (fd >= 0 || errno != EEXIST) break;
   }
   const fs::path path = folder_ / SlotName(base, slot);
@@ -87,7 +87,7 @@ fs::path SaveNewRaceFile(const RaceLines& lines, const fs::path& raceFolder,
 }
 
 bool SaveRaceFileExclusive(const RaceLines& lines, const fs::path& path) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (fd < 0 && errno == EEXIST) return false;
   if (fd < 0) ThrowCannotWrite(path, errno);
   FillNewFile(fd, path, path, lines);

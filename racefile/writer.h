@@ -26,7 +26,8 @@ class RaceFolderWriter {
   explicit RaceFolderWriter(std::filesystem::path folder, std::filesystem::path shownFolder = {});
 
   // Writes `lines` into the next free slot of `raceFileName`: the CP932 lines
-  // as given, each (the last included) ended by CR LF, no byte-order mark.
+  // as given, each (the last included) ended by CR LF, no byte-order mark;
+  // the file's permissions as the user's umask makes them.
   // Returns the file written; throws std::runtime_error with a UTF-8 message
   // naming the file and the reason when it cannot be written, leaving no
   // partial file behind.

@@ -20,6 +20,7 @@
 #include "archive/library_location.h"
 #include "import/data_types.h"
 #include "import/import_driver.h"
+#include "import/second_archive.h"
 #include "text/system_error_text.h"
 
 namespace tamikaze {
@@ -30,6 +31,7 @@ struct ImportArguments {
   std::string secondArchive;
   std::vector<std::string> archives;
   bool quiet = false;
+  bool replace = false;
 };
 
 // CLI11's own errors in Japanese. The option an error is about leads
@@ -91,7 +93,9 @@ CLI::App* AddImportCommand(CLI::App& app, ImportArguments& args) {
       "import",
       "出馬表の圧縮ファイル（.lzh）を、レースファイル（.uma）に変換します。\n"
       "JRA-VAN・競馬道OnLine の圧縮ファイルごとに、出力先の下に「圧縮ファイル名＋S」の\n"
-      "フォルダを作り、障害レースを除くレースごとに1つのレースファイルを書きます。");
+      "フォルダを作り、障害レースを除くレースごとに1つのレースファイルを書きます。\n"
+      "特別登録馬の競走馬ファイル（T1…、U9…）は、その TT… も指定したときは、\n"
+      "TT… と一緒に変換します。");
   import
       ->add_option("-o", args.outputDir,
                    "レースフォルダを作る場所（存在するフォルダ）。省略すると、\n"
@@ -102,6 +106,9 @@ CLI::App* AddImportCommand(CLI::App& app, ImportArguments& args) {
                    "特別登録馬の2つ目の圧縮ファイル（競走馬ファイル）。\n"
                    "TT… の名前から T1…、U9… が見つからないときに使います")
       ->type_name("ファイル");
+  import->add_flag("--replace", args.replace,
+                   "レースフォルダがすでにあるときは、変換がエラーなく終わってから\n"
+                   "新しいものと入れ替えます（指定しないときは、何もせずに断ります）");
   import->add_flag("-q,--quiet", args.quiet, "エラーのメッセージのほかは何も表示しません");
   import->add_option("ARCHIVE", args.archives, "変換する圧縮ファイル")
       ->type_name("圧縮ファイル.lzh");
@@ -138,12 +145,13 @@ std::string ErrorText(const std::exception& e, const ImportReport& report) {
 
 // One archive: its outcome as an exit status.
 int ImportOne(Main& main, TArchiveFile& archive, CliImportUi& ui, Console& console,
-              const std::string& path) {
+              const std::string& path, bool replace) {
   ImportReport report;
   const int status = ConvertFileAt(
       console, path,
       [&] {
-        ImportArchive(main, archive, ui, ImportSettings{/*requireTamikaze=*/false}, report);
+        ImportArchive(main, archive, ui, ImportSettings{/*requireTamikaze=*/false, replace},
+                      report);
         const bool finished =
             report.outcome == ImportOutcome::Done || report.outcome == ImportOutcome::Interrupted;
         return finished ? kExitDone : kExitRefused;
@@ -152,6 +160,16 @@ int ImportOne(Main& main, TArchiveFile& archive, CliImportUi& ui, Console& conso
   // An interruption is said once, at the end of the call, without a summary.
   if (report.outcome != ImportOutcome::Interrupted) PrintSummary(console, path, report);
   return status;
+}
+
+// The archive of the call whose second archive `path` is by the "TT" rule (a
+// horse archive T1… or U9… beside its TT… partner), or "" when the call
+// names none.
+std::string PartnerInCall(const std::string& path, const std::vector<std::string>& archives) {
+  for (const std::string& other : archives) {
+    if (other != path && IsCompanionOf(path, other)) return other;
+  }
+  return "";
 }
 
 int RunImports(const ImportArguments& args, Main& main, Console& console) {
@@ -167,8 +185,17 @@ int RunImports(const ImportArguments& args, Main& main, Console& console) {
   const int n = static_cast<int>(args.archives.size());
   for (int k = 1; k <= n && CaughtInterruption() == 0; ++k) {
     const std::string& path = args.archives[k - 1];
+    // A downloads folder holds both archives of a pair: the second is read
+    // with the first, whatever comes of that, and is no failure of its own.
+    if (const std::string partner = PartnerInCall(path, args.archives); !partner.empty()) {
+      console.FileNotice(path,
+                         "特別登録馬の競走馬ファイルなので、" + partner +
+                             " の2つ目の圧縮ファイルとして読み込みます（単独では変換しません）。");
+      console.Summary({path, "0", "0", "0", ""});
+      continue;
+    }
     ui.StartArchive(path, k, n);
-    worst = std::max(worst, ImportOne(main, archive, ui, console, path));
+    worst = std::max(worst, ImportOne(main, archive, ui, console, path, args.replace));
   }
   return FinishCall(console, worst, "作りかけのレースフォルダは残していません。");
 }

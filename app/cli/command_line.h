@@ -34,7 +34,7 @@ inline constexpr const char* kExitStatusNotes =
     "ファイルを書き込めなかったとき（ディスクがいっぱいなど）は 3 で、何も残しません。\n"
     "標準出力に書けなかったときは 1 です。\n"
     "SIGINT（Ctrl+C）、SIGTERM、SIGHUP で中断したときは 128 + シグナルの番号で、\n"
-    "作りかけのレースフォルダと作業フォルダは残しません。";
+    "作りかけのレースフォルダは残しません。";
 
 // Runs `tamikaze-netdata page [-o DIR] [-q] PAGE...` (app/cli/page_command.h)
 // or `tamikaze-netdata import [-o DIR] [--second FILE] [-q] ARCHIVE.lzh...`:

@@ -32,6 +32,10 @@ void Console::FileMessage(const std::string& path, const std::string& text) {
   Message(path + ": " + text);
 }
 
+void Console::FileNotice(const std::string& path, const std::string& text) {
+  if (!quiet_) FileMessage(path, text);
+}
+
 void Console::Message(const std::string& text) {
   ClearProgress();
   err_ << text << '\n' << std::flush;

@@ -36,6 +36,9 @@ class Console {
   void FileMessage(const std::string& path, const std::string& text);
   // A message about no file in particular.
   void Message(const std::string& text);
+  // "<path>: <text>" that says what was done rather than what went wrong:
+  // nothing when quiet.
+  void FileNotice(const std::string& path, const std::string& text);
   // One summary line, each field escaped; nothing when quiet.
   void Summary(const std::vector<std::string>& fields);
   // Why a summary line could not be written (the first errno value), 0 while

@@ -1,5 +1,6 @@
 #include "app/cli/help.h"
 
+#include <algorithm>
 #include <sstream>
 #include <utility>
 #include <vector>
@@ -38,7 +39,9 @@ std::string OptionLabel(const CLI::Option& option) {
   for (const std::string& name : option.get_lnames()) {
     label += (label.empty() ? "--" : ", --") + name;
   }
-  if (option.get_type_size() != 0) label += " " + option.get_type_name();
+  if (option.get_type_size() != 0 && !option.get_type_name().empty()) {
+    label += " " + option.get_type_name();
+  }
   return label;
 }
 
@@ -70,8 +73,12 @@ void WriteOptions(std::ostream& out, const CLI::App& app) {
 void WriteSubcommands(std::ostream& out, const CLI::App& app, const std::string& name) {
   Rows rows;
   for (const CLI::App* sub : app.get_subcommands({})) {
-    const std::string description = sub->get_description();
-    rows.emplace_back(sub->get_name(), description.substr(0, description.find('\n')));
+    // The description's first sentence, on one line.
+    std::string description = sub->get_description();
+    description.erase(std::remove(description.begin(), description.end(), '\n'), description.end());
+    const std::size_t end = description.find("。");
+    rows.emplace_back(sub->get_name(),
+                      end == std::string::npos ? description : description.substr(0, end + 3));
   }
   out << "\nサブコマンド:\n";
   WriteRows(out, rows);
@@ -105,7 +112,9 @@ std::string JapaneseHelpFormatter::make_help(const CLI::App* app, std::string na
   if (!app->get_subcommands({}).empty()) WriteSubcommands(out, *app, name);
   WriteOptions(out, *app);
   if (const std::string footer = app->get_footer(); !footer.empty()) out << '\n' << footer << '\n';
-  WriteNumbers(out);
+  // The data types and exit statuses of the archive import; the page
+  // command's own are in its footer.
+  if (app->get_name() != "page") WriteNumbers(out);
   return out.str();
 }
 

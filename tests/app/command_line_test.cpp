@@ -102,6 +102,14 @@ TEST_F(CommandLineTest, HelpDescribesDataTypesAndExitStatuses) {
       EXPECT_TRUE(Contains(r.out, std::to_string(status.status) + "  " + status.meaning));
     }
   }
+  // The page command has exit statuses of its own and no data types; the
+  // subcommand list gives each description's first sentence whole.
+  const RunResult page = Run({"page", "--help"});
+  EXPECT_FALSE(Contains(page.out, DataTypeRow(4).name)) << page.out;
+  EXPECT_TRUE(Contains(page.out, "16 MiB")) << page.out;
+  EXPECT_TRUE(Contains(Run({"--help"}).out,
+                       "  page    保存した地方競馬の出馬表のページ（.html .htm .txt）を、"
+                       "レースファイル（.uma）に変換します。\n"));
 }
 
 TEST_F(CommandLineTest, ImportsEachArchiveAndExitsWithTheWorstOutcome) {
@@ -134,6 +142,25 @@ TEST_F(CommandLineTest, ImportsEachArchiveAndExitsWithTheWorstOutcome) {
   EXPECT_TRUE(fs::exists(out_ + "/badS/" + Cp932ToUtf8("東京11R"_sj) + "2.uma"));
   EXPECT_EQ(testing::ReadBytes(ini), settings);
   EXPECT_FALSE(fs::exists(scratch_.Path() / ".cache"));  // nothing but race folders
+}
+
+// A downloads folder holds both archives of a special-registration pair:
+// the horse archive is read with its partner, not refused on its own. Named
+// without its partner, it says which archive to read instead.
+TEST_F(CommandLineTest, AHorseArchiveIsReadWithItsPartnerInTheCall) {
+  const testing::OneEntrySample sample = testing::SpecialSample(6);
+  const DataTypeInfo& row = DataTypeRow(6);
+  const std::string horses = scratch_.Archive("U9100106.lzh", {{row.horseFile, sample.horses}});
+  const std::string races = scratch_.Archive("TT100106.lzh", {{row.raceCardFile, sample.races}});
+  RunResult r = Run({"import", "-o", out_, horses, races});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, Line(horses, 0, 0, 0, "") + Line(races, 6, 1, 1, out_ + "/TT100106S"));
+  EXPECT_TRUE(Contains(r.err, horses + ": 特別登録馬の競走馬ファイルなので、" + races)) << r.err;
+
+  r = Run({"import", "-o", scratch_.Folder("alone").string(), horses});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, horses + ": " + import_texts::HorseArchiveAlone("TT100106.lzh") + "\n");
+  EXPECT_TRUE(Entries(scratch_.Path() / "alone").empty());
 }
 
 // Files that are no archive to read get a message of their own, before the

@@ -118,6 +118,11 @@ TEST_F(ImportDriverTest, RefusesWithItsMessageAndWritesNothing) {
       {scratch_.Archive("kd3.lzh",
                         {{"JRACDEN1.DAT", "x"}, {"JRACUMAJ.DAT", ""}, {"KOL_DEN1.KD3", ""}}),
        texts::kKd3},
+      // The second archive of a special-registration pair on its own: what it
+      // is, and which archive to read instead.
+      {scratch_.Archive("T1099999.lzh", {{"JRACUMAJ.DAT", "h"}}),
+       texts::HorseArchiveAlone("TT099999.lzh")},
+      {scratch_.Archive("horses.lzh", {{"jra#umaj.dat", "h"}}), texts::HorseArchiveAlone("")},
   };
   for (const auto& [path, message] : cases) {
     ui_.messages.clear();
@@ -367,6 +372,43 @@ TEST_F(ImportDriverTest, WriteFailureLeavesNoRaceFolder) {
   limit.reset();
   EXPECT_EQ(report.filesWritten, 0);
   EXPECT_TRUE(fs::is_empty(main_.OutputDir));
+}
+
+// Replacing, the new race folder takes the old one's place only when the
+// import ends cleanly; an import that fails leaves the old one as it was.
+TEST_F(ImportDriverTest, ReplacingKeepsTheOldFolderUntilTheImportSucceeds) {
+  testing::WriteBytes(scratch_.Folder("out/JV0101S") / "old.uma", "old");
+  ImportSettings replace;
+  replace.replaceRaceFolder = true;
+
+  // The third race's record does not read: its two race files before it go
+  // with the failed import.
+  const std::string den = testing::CurrentRace().Str() + testing::CurrentRace().Str() +
+                          testing::CurrentRace().Put(325, "X1").Str();
+  const std::string bad =
+      scratch_.Archive("JV0101.lzh", {{"JRACDEN1.DAT", den}, {"JRACUMAJ.DAT", ""}});
+  ui_.answers = {bad};
+  ImportReport failed;
+  EXPECT_THROW(ImportArchive(main_, archive_, ui_, replace, failed), std::runtime_error);
+  EXPECT_EQ(failed.filesWritten, 0);
+  EXPECT_FALSE(failed.raceFolderMade);
+  EXPECT_EQ(testing::Entries(main_.OutputDir), std::vector<std::string>{"JV0101S"});
+  EXPECT_EQ(testing::Entries(RaceFolder()), std::vector<std::string>{"old.uma"});
+
+  // Where there is no old folder, the races before the error stay, as they
+  // do without replacing.
+  fs::rename(RaceFolder(), main_.OutputDir + "/kept");
+  ui_.answers = {bad};
+  EXPECT_THROW(ImportArchive(main_, archive_, ui_, replace, failed), std::runtime_error);
+  EXPECT_EQ(failed.filesWritten, 2);
+  EXPECT_TRUE(failed.raceFolderMade);
+  EXPECT_EQ(RaceFiles(RaceFolder()), 2);
+
+  const ImportReport report = Import({Cards()}, replace);
+  EXPECT_EQ(report.outcome, ImportOutcome::Done);
+  EXPECT_EQ(report.filesWritten, 3);
+  EXPECT_EQ(testing::Entries(main_.OutputDir), (std::vector<std::string>{"JV0101S", "kept"}));
+  EXPECT_EQ(RaceFiles(RaceFolder()), 3);
 }
 
 }  // namespace

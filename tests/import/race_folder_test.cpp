@@ -6,11 +6,15 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <sys/stat.h>
+
 #include <climits>
+#include <tuple>
 
 #include "import/held_folder.h"
 #include "import/leftover_mark.h"
 #include "import/race_folder.h"
+#include "racefile/writer.h"
 #include "tests/support/scratch_folder.h"
 
 namespace tamikaze {
@@ -81,6 +85,58 @@ TEST_F(RaceFolderTest, PublishingNeverReplacesAndDropsTheMark) {
   fs::create_directory(out_ / "JV0202S");  // another import's, still empty
   EXPECT_FALSE(build.Publish());
   EXPECT_TRUE(fs::is_empty(out_ / "JV0202S"));
+}
+
+// Replacing: the old folder is whole under the final name until the
+// exchange, then under the temporary name with our mark (a kill then leaves
+// it to the clean-up), and gone at the end; the new folder is whole from the
+// exchange on. Without an old folder it is an ordinary publication.
+TEST_F(RaceFolderTest, ReplacingExchangesTheFoldersInOneStep) {
+  Folder("JV0101S");
+  RaceFolderBuild build((out_ / "JV0101S").string());
+  WriteBytes(fs::path(build.Path()) / "new.uma", "new");
+  const std::string temporary = fs::path(build.Path()).filename();
+  bool exchanged = false;
+  build.PublishReplacing([&] {
+    exchanged = true;
+    EXPECT_EQ(ReadBytes(out_ / "JV0101S/new.uma"), "new");
+    EXPECT_FALSE(fs::exists(out_ / "JV0101S" / kLeftoverMarkName));
+    EXPECT_EQ(ReadBytes(out_ / temporary / "mine.uma"), "mine");
+    const int fd = open((out_ / temporary).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    EXPECT_TRUE(CarriesLeftoverMark(fd, temporary.substr(temporary.size() - 6)));
+    close(fd);
+  });
+  EXPECT_TRUE(exchanged);
+  EXPECT_EQ(Names(), std::vector<std::string>{"JV0101S"});
+  EXPECT_EQ(ReadBytes(out_ / "JV0101S/new.uma"), "new");
+  EXPECT_FALSE(fs::exists(out_ / "JV0101S/mine.uma"));
+
+  RaceFolderBuild first((out_ / "JV0202S").string());
+  first.PublishReplacing();
+  EXPECT_TRUE(first.Published());
+  EXPECT_EQ(Names(), (std::vector<std::string>{"JV0101S", "JV0202S"}));
+}
+
+// A race folder and its files are made as the user's umask says, whatever
+// the private folder they are built in.
+TEST_F(RaceFolderTest, FolderAndFilesHonourTheUmask) {
+  for (const auto& [mask, folderMode, fileMode] :
+       {std::tuple{022, 0755, 0644}, {002, 0775, 0664}, {077, 0700, 0600}}) {
+    const mode_t old = umask(static_cast<mode_t>(mask));
+    const fs::path final = out_ / ("M" + std::to_string(mask) + "S");
+    {
+      RaceFolderBuild build(final.string());
+      RaceFolderWriter(build.Path()).Save(RaceLines{"line"}, "X");
+      EXPECT_TRUE(build.Publish());
+    }
+    umask(old);
+    struct stat folder {
+    }, file{};
+    ASSERT_EQ(stat(final.c_str(), &folder), 0);
+    ASSERT_EQ(stat((final / "X.uma").c_str(), &file), 0);
+    EXPECT_EQ(folder.st_mode & 07777, static_cast<mode_t>(folderMode)) << mask;
+    EXPECT_EQ(file.st_mode & 07777, static_cast<mode_t>(fileMode)) << mask;
+  }
 }
 
 // Final names up to the longest a file system takes: the temporary name is

@@ -35,7 +35,7 @@ while IFS='|' read -r line expected; do
 done <<'CASES'
 tamikaze-netdata |import page 
 tamikaze-netdata --|--help --version 
-tamikaze-netdata import -|--help --quiet --second -h -o -q 
+tamikaze-netdata import -|--help --quiet --replace --second -h -o -q 
 tamikaze-netdata import -o |races 
 tamikaze-netdata import -o races |B.LZH a.lzh races 
 tamikaze-netdata import --second |B.LZH a.lzh races 
