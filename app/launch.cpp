@@ -164,7 +164,9 @@ LaunchOutcome LaunchTamikaze(const std::string& tamikazeDir, const LaunchContext
   if (command.empty() || !StartDetached(command, tamikazeDir, environment)) {
     return LaunchOutcome::CannotStart;
   }
-  return LaunchOutcome::Started;
+  const bool inWine = command.size() > 1;
+  return inWine && context.japaneseLocale.empty() ? LaunchOutcome::StartedWithoutJapanese
+                                                  : LaunchOutcome::Started;
 }
 
 }  // namespace tamikaze

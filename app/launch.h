@@ -18,9 +18,10 @@ inline constexpr const char* kTamikazeCannotStart =
     "をインストールするか、「Tamikaze.exe」を実行できるようにして下さい。";
 
 enum class LaunchOutcome {
-  Started,      // the process runs on its own; the program may close
-  Missing,      // no Tamikaze.exe in the folder (kTamikazeExeMissing)
-  CannotStart,  // neither Wine nor an executable file (kTamikazeCannotStart)
+  Started,                 // the process runs on its own; the program may close
+  StartedWithoutJapanese,  // started, in Wine without a Japanese locale (kNoJapaneseLocale)
+  Missing,                 // no Tamikaze.exe in the folder (kTamikazeExeMissing)
+  CannotStart,             // neither Wine nor an executable file (kTamikazeCannotStart)
 };
 
 // What the launch takes from the process, as values.
@@ -60,6 +61,7 @@ bool StartDetached(const std::vector<std::string>& argv, const std::string& work
 
 // TamikazeBtnClick's launch: `tamikazeDir` + "/Tamikaze.exe" started detached
 // with `tamikazeDir` as working folder, in the Wine prefix that holds it.
+// Wine without a Japanese locale still starts it, and says so.
 LaunchOutcome LaunchTamikaze(const std::string& tamikazeDir, const LaunchContext& context);
 
 }  // namespace tamikaze

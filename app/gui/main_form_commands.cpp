@@ -13,6 +13,7 @@
 #include "app/gui/text_form.h"
 #include "app/help_texts.h"
 #include "app/launch.h"
+#include "app/locale_notice.h"
 #include "import/file_checks.h"
 #include "import/import_driver.h"
 #include "racefile/blocks.h"
@@ -68,6 +69,13 @@ void TMainForm::OpenDocument(const std::string& given) {
 
 void TMainForm::TamikazeBtnClick() {
   switch (LaunchTamikaze(main_.TamikazeDir, launch_)) {
+    case LaunchOutcome::StartedWithoutJapanese:
+      if (LocaleNoticeDue(env_)) {
+        ShowMessage(this, QString::fromUtf8(kNoJapaneseLocale));
+        RememberLocaleNotice(env_);
+      }
+      close();
+      break;
     case LaunchOutcome::Started:
       close();
       break;

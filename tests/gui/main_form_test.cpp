@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <tuple>
@@ -20,6 +21,7 @@
 #include "app/gui/text_form.h"
 #include "app/gui/translations.h"
 #include "app/launch.h"
+#include "app/locale_notice.h"
 #include "app/startup.h"
 #include "convert/localhtml/page_import.h"
 #include "import/import_texts.h"
@@ -382,6 +384,32 @@ TEST_F(MainFormTest, TamikazeInAWinePrefixIsFoundChosenAndLaunchedThere) {
   EXPECT_FALSE(form.isVisible());
   ASSERT_TRUE(QTest::qWaitFor([&log] { return fs::exists(log); }, 5000));
   EXPECT_EQ(testing::ReadBytes(log), prefix + " ja_JP.UTF-8 " + tamikaze + "/Tamikaze.exe\n");
+}
+
+// Wine without a Japanese locale still runs Tamikaze; the user is told once
+// why its text will be garbled and how to install the locale, and the notice
+// is remembered beside the settings, which stay as they were.
+TEST_F(MainFormTest, LaunchWithoutJapaneseLocaleRunsAndTellsOnce) {
+  main.AppDir = QCoreApplication::applicationDirPath().toStdString();  // the library's
+  main.TamikazeDir = env.home + "/Tamikaze";
+  testing::WriteBytes(main.TamikazeDir + "/Tamikaze.exe", "");
+  const fs::path log = scratch.Path() / "wine.log";
+  fs::permissions(scratch.File("bin/wine", "#!/bin/sh\necho run >> '" + log.string() + "'\n"),
+                  fs::perms::owner_all);
+  form.SetLaunchContext({scratch.Path() / "bin", {"PATH=/usr/bin:/bin", "LANG=C"}, ""});
+  for (const bool first : {true, false}) {
+    SCOPED_TRACE(first);
+    seen.clear();
+    form.show();
+    if (first) AnswerModals({""});
+    form.TamikazeBtnClick();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(seen, first ? QStringList{kNoJapaneseLocale} : QStringList{});
+    EXPECT_FALSE(LocaleNoticeDue(env));
+  }
+  ASSERT_TRUE(QTest::qWaitFor([&log] { return testing::ReadBytes(log) == "run\nrun\n"; }, 5000));
+  const std::string settings = testing::ReadBytes(SettingsFilePath(env));
+  EXPECT_EQ(std::count(settings.begin(), settings.end(), '\n'), 5) << settings;
 }
 
 // About: the program's name, its version and the copyright line, whole at

@@ -105,6 +105,9 @@ TEST_F(RaceFolderTest, ReplacingExchangesTheFoldersInOneStep) {
     const int fd = open((out_ / temporary).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     EXPECT_TRUE(CarriesLeftoverMark(fd, temporary.substr(temporary.size() - 6)));
     close(fd);
+    // Killed here, the old folder would go with the next import's clean-up.
+    RaceFolderBuild next((out_ / "JV0303S").string());
+    EXPECT_FALSE(fs::exists(out_ / temporary));
   });
   EXPECT_TRUE(exchanged);
   EXPECT_EQ(Names(), std::vector<std::string>{"JV0101S"});
