@@ -608,6 +608,9 @@ TEST(QtTranslations, AreLoadedForTheLocale) {
   ASSERT_TRUE(InstallQtTranslations(*QCoreApplication::instance(), QLocale(QLocale::Japanese)));
   EXPECT_NE(QCoreApplication::translate("QFileDialog", "Look in:"), "Look in:");
   EXPECT_NE(QCoreApplication::translate("QLineEdit", "Select All"), "Select All");
+  // The file dialog's type column, which the catalogue lacks.
+  const QDir folder(QDir::tempPath());
+  EXPECT_EQ(QFileIconProvider().type(QFileInfo(folder.absolutePath())), "フォルダ");
   for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>()) {
     QCoreApplication::removeTranslator(translator);
     delete translator;
