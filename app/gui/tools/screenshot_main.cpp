@@ -11,6 +11,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "app/gui/form_style.h"
 #include "app/gui/main_form.h"
 
 namespace {
@@ -49,11 +50,14 @@ int main(int argc, char* argv[]) {
   {
     tamikaze::Main state;
     tamikaze::TMainForm window(state, env);
-    for (auto* field : window.findChildren<QLineEdit*>()) {
-      field->setText(field->text().replace(QString::fromStdString(env.home), kShownHome));
-    }
     window.ensurePolished();
     window.adjustSize();
+    // Each field shows its whole path (the tooltip) shortened to fit.
+    for (auto* field : window.findChildren<QLineEdit*>()) {
+      const QString path = field->toolTip().replace(QString::fromStdString(env.home), kShownHome);
+      tamikaze::ShowElided(*field, path, Qt::ElideMiddle);
+      field->setToolTip(path);
+    }
     saved = window.grab().save(QString::fromLocal8Bit(argv[1]));
   }
   fs::remove_all(home);
