@@ -19,21 +19,21 @@ StatusLine Refused(const std::string& refusal) {
   return {"読み込みませんでした: " + FirstWords(refusal), refusal, ""};
 }
 
-// The number of UTF-8 characters' bytes that `count` characters from `at` take.
-std::size_t CharactersBytes(const std::string& text, std::size_t at, std::size_t count) {
-  std::size_t end = at;
+// The bytes the first `count` UTF-8 characters of `text` take.
+std::size_t CharactersBytes(const std::string& text, std::size_t count) {
+  std::size_t end = 0;
   for (std::size_t n = 0; end < text.size() && n < count; ++n) {
     ++end;
     while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
   }
-  return end - at;
+  return end;
 }
 
 }  // namespace
 
 std::string FirstWords(const std::string& message, std::size_t characters) {
   std::string sentence = message.substr(0, message.find("。"));
-  const std::size_t bytes = CharactersBytes(sentence, 0, characters);
+  const std::size_t bytes = CharactersBytes(sentence, characters);
   if (bytes < sentence.size()) return sentence.substr(0, bytes) + "…";
   return sentence.size() < message.size() ? sentence + "。" : sentence;
 }

@@ -64,10 +64,6 @@ class LibraryStop {
 // Thrown when a signal asked the import to stop.
 struct Interrupted {};
 
-// Thrown when the new race folder could not take the old one's place: the
-// refusal was said.
-struct NotExchanged {};
-
 // The archive's base name: the file name without its folder and without the text
 // from its last "." on, so ".lzh" gives "" (std::filesystem's stem() would
 // keep a leading dot).
@@ -120,8 +116,6 @@ class Import {
     } catch (const Interrupted&) {
       report_.filesWritten = 0;
       return ImportOutcome::Interrupted;
-    } catch (const NotExchanged&) {
-      return ImportOutcome::Refused;
     } catch (const std::bad_alloc&) {
       throw std::runtime_error(texts::kOutOfMemory);
     }
@@ -130,7 +124,11 @@ class Import {
  private:
   ImportOutcome Steps(const ImportSettings& settings) {
     StopIfInterrupted();
-    if (!CheckFolders(settings)) return ImportOutcome::Refused;
+    // Tamikaze.exe and the output folder must exist before the dialog opens.
+    if (const char* missing = MissingFolderMessage(main_, settings.requireTamikaze)) {
+      ui_.Message(missing);
+      return ImportOutcome::Refused;
+    }
     if (!PickArchive()) return ImportOutcome::Cancelled;
     replacing_ = settings.replaceRaceFolder;
     if (!replacing_ && FolderExists(report_.raceFolder)) return Refuse(RaceFolderExists());
@@ -142,7 +140,7 @@ class Import {
     if (row.secondArchive) {
       if (const auto refused = TakeSecondArchive(row)) return *refused;
     }
-    if (!Convert()) return Refuse(RaceFolderExists());
+    if (const auto refused = Convert()) return Refuse(*refused);
     return ImportOutcome::Done;
   }
 
@@ -161,19 +159,6 @@ class Import {
   std::string RaceFolderExists() const {
     return std::string(texts::kRaceFolderExists1) + report_.raceFolder + texts::kRaceFolderExists2 +
            texts::kRaceFolderExists3;
-  }
-
-  // Tamikaze.exe and the output folder must exist before the dialog opens.
-  bool CheckFolders(const ImportSettings& settings) {
-    if (settings.requireTamikaze && !FileExists(main_.TamikazeDir + "/Tamikaze.exe")) {
-      ui_.Message(texts::kNoTamikaze);
-      return false;
-    }
-    if (!FolderExists(main_.OutputDir)) {
-      ui_.Message(texts::kNoOutputDir);
-      return false;
-    }
-    return true;
   }
 
   // The open dialog, its next initial folder, and the race folder.
@@ -212,10 +197,7 @@ class Import {
     const ArchiveAnswer decoded = Decode(listing.members, firstDecoded_);
     if (!decoded.sound) return RefuseArchive(first_, decoded);
     if (kd3) return Refuse(texts::kKd3);
-    if (main_.DataType == 0 && HoldsHorsesOnly(m[0])) {
-      return Refuse(texts::HorseArchiveAlone(fs::path(FirstArchiveOf(first_)).filename().string()));
-    }
-    if (main_.DataType == 0) return Refuse(texts::kNotRecognised);
+    if (main_.DataType == 0) return Refuse(NotRecognised(m[0]));
     return std::nullopt;
   }
 
@@ -262,6 +244,13 @@ class Import {
     return AnswerOf(archive_, result);
   }
 
+  // The refusal of an archive of no known data set; the second archive of a
+  // special-registration pair, alone, says which archive to read instead.
+  std::string NotRecognised(const std::string& m0) const {
+    if (!HoldsHorsesOnly(m0)) return texts::kNotRecognised;
+    return texts::HorseArchiveAlone(fs::path(FirstArchiveOf(first_)).filename().string());
+  }
+
   // An archive the library refused, with its reason.
   ImportOutcome RefuseArchive(const std::string& archive, const ArchiveAnswer& answer) {
     StopIfInterrupted();
@@ -274,10 +263,10 @@ class Import {
     return ImportOutcome::Refused;
   }
 
-  // The record texts and the conversion, under the wait window. False when
-  // the race folder's name was taken while the races were written: nothing
-  // is kept.
-  bool Convert() {
+  // The record texts and the conversion, under the wait window. The refusal
+  // when the race folder could not take its name (taken while the races were
+  // written, or, replacing, not exchangeable here): nothing is kept.
+  std::optional<std::string> Convert() {
     WaitWindow wait(ui_);
     StopIfInterrupted();
     TakeRecordTexts();
@@ -289,25 +278,26 @@ class Import {
       if (!folder.Published()) report_.filesWritten = 0;
       throw;
     }
-    if (replacing_) {
-      PublishReplacing(folder);
-    } else if (!folder.Publish()) {
+    if (const auto refused = Publish(folder)) {
       report_.filesWritten = 0;
-      return false;
+      return refused;
     }
     report_.raceFolderMade = true;
-    return true;
+    return std::nullopt;
   }
 
-  // The new race folder in place of the old one. Where the file system
-  // cannot exchange them, the old one stays and the import is refused.
-  void PublishReplacing(RaceFolderBuild& folder) {
+  // The race folder under its final name, in place of the old one when
+  // replacing; else the refusal.
+  std::optional<std::string> Publish(RaceFolderBuild& folder) {
+    if (!replacing_) {
+      if (folder.Publish()) return std::nullopt;
+      return RaceFolderExists();
+    }
     try {
       folder.PublishReplacing();
+      return std::nullopt;
     } catch (const RaceFolderNotExchanged& error) {
-      report_.filesWritten = 0;
-      RefuseAbout(first_, error.what());
-      throw NotExchanged{};
+      return std::string(error.what());
     }
   }
 
@@ -345,7 +335,6 @@ class Import {
         // Never in the place of a race folder already there: replacing, only
         // a clean import takes the old folder's place.
         if (report_.filesWritten > 0) report_.raceFolderMade = folder.Publish();
-        if (!report_.raceFolderMade) report_.filesWritten = 0;
         throw;
       }
       if (write) queue.Write(main_.SaveLst, main_.RaceFileName);

@@ -46,22 +46,12 @@ bool NameTaken(const std::string& path) {
   return fs::exists(fs::symlink_status(path, ec));
 }
 
-// Whether Tamikaze and the output folder are there; says why not.
-bool CheckFolders(const ImportState& main, PageImportUi& ui, const PageImportSettings& settings) {
-  if (settings.requireTamikaze && !FileExists(main.TamikazeDir + "/Tamikaze.exe")) {
-    ui.Message(import_texts::kNoTamikaze);
-    return false;
-  }
-  if (!FolderExists(main.OutputDir)) {
-    ui.Message(import_texts::kNoOutputDir);
-    return false;
-  }
-  return true;
-}
-
 PageImportOutcome Import(ImportState& main, PageImportUi& ui, const PageImportSettings& settings,
                          PageImportReport& report) {
-  if (!CheckFolders(main, ui, settings)) return PageImportOutcome::Refused;
+  if (const char* missing = MissingFolderMessage(main, settings.requireTamikaze)) {
+    ui.Message(missing);
+    return PageImportOutcome::Refused;
+  }
   const auto picked =
       ui.OpenPage({PageDialogTitle(), PageDialogFilter(), main.LoadDlg2InitialDir, ""});
   if (!picked) return PageImportOutcome::Cancelled;

@@ -56,10 +56,16 @@ mode_t CurrentUmask() {
   return 022;
 }
 
+// The characters mkdtemp filled in, at the end of a temporary folder's name
+// or path.
+std::string UniqueSuffix(const std::string& name) {
+  return name.substr(name.size() - kUniqueSize);
+}
+
 // Whether the held folder `name` is a leftover of ours: it carries the mark
 // for its unique suffix.
 bool CarriesOurMark(int folderFd, const std::string& name) {
-  return CarriesLeftoverMark(folderFd, name.substr(name.size() - kUniqueSize));
+  return CarriesLeftoverMark(folderFd, UniqueSuffix(name));
 }
 
 std::string MakePattern(const std::string& finalPath) {
@@ -81,6 +87,41 @@ bool RenameNoReplace(const std::string& from, const std::string& to) {
   if (result == 0) return true;
   if (errno == EEXIST || errno == ENOTEMPTY) return false;
   throw std::system_error(errno, std::generic_category());
+}
+
+// A folder open while its mark is changed; closed whatever happens.
+class OpenFolder {
+ public:
+  explicit OpenFolder(const std::string& path)
+      : fd_(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)) {
+    if (fd_ < 0) throw std::system_error(errno, std::generic_category());
+  }
+  ~OpenFolder() { ::close(fd_); }
+  OpenFolder(const OpenFolder&) = delete;
+  OpenFolder& operator=(const OpenFolder&) = delete;
+  int Fd() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+// Exchanges the folders at `temporary` and `finalPath` in one step. The old
+// folder at `finalPath` carries our mark for the temporary name before it
+// takes that name, so that a kill right after the exchange leaves it for the
+// clean-up. Throws RaceFolderNotExchanged where the file system cannot
+// exchange folders, std::system_error on other failures; either way the old
+// folder stays as it was.
+void ExchangeFolders(const std::string& temporary, const std::string& finalPath) {
+  const OpenFolder old(finalPath);
+  RemoveLeftoverMark(old.Fd());  // a stray one, left by a kill after it was published
+  WriteLeftoverMark(old.Fd(), UniqueSuffix(temporary));
+  if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, finalPath.c_str(), RENAME_EXCHANGE) == 0) {
+    return;
+  }
+  const int error = errno;
+  RemoveLeftoverMark(old.Fd());
+  if (error == EINVAL || error == ENOSYS) throw RaceFolderNotExchanged(finalPath);
+  throw std::system_error(error, std::generic_category());
 }
 
 // The new name reaches the disk too; a failure here loses nothing written.
@@ -105,8 +146,7 @@ RaceFolderBuild::RaceFolderBuild(const std::string& finalPath) try
   if (::fchmod(folder_.Fd(), 0777 & ~CurrentUmask()) != 0) {
     throw std::system_error(errno, std::generic_category());
   }
-  const std::string& path = folder_.Path();
-  WriteLeftoverMark(folder_.Fd(), path.substr(path.size() - kUniqueSize));
+  WriteLeftoverMark(folder_.Fd(), UniqueSuffix(folder_.Path()));
 } catch (const std::system_error& error) {
   ThrowCannotMake(finalPath, error.code().value());
 }
@@ -118,35 +158,16 @@ RaceFolderNotExchanged::RaceFolderNotExchanged(const std::string& finalPath)
 
 void RaceFolderBuild::PublishReplacing(const std::function<void()>& exchanged) {
   if (Publish()) return;
-  const std::string& temporary = folder_.Path();
-  const std::string suffix = temporary.substr(temporary.size() - kUniqueSize);
+  const std::string temporary = folder_.Path();
   try {
-    // The old folder carries our mark before it takes the temporary name, so
-    // that a kill right after the exchange leaves it for the clean-up.
-    const int old = ::open(finalPath_.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (old < 0) throw std::system_error(errno, std::generic_category());
-    RemoveLeftoverMark(old);  // a stray one, left by a kill after it was published
-    WriteLeftoverMark(old, suffix);
-    if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, finalPath_.c_str(), RENAME_EXCHANGE) !=
-        0) {
-      const int error = errno;
-      RemoveLeftoverMark(old);
-      ::close(old);
-      if (error == EINVAL || error == ENOSYS) throw RaceFolderNotExchanged(finalPath_);
-      throw std::system_error(error, std::generic_category());
-    }
-    ::close(old);
+    ExchangeFolders(temporary, finalPath_);
   } catch (const std::system_error& error) {
     ThrowCannotMake(finalPath_, error.code().value());
   }
-  const std::string old = temporary;
-  folder_.Keep(finalPath_);
-  published_ = true;
-  RemoveLeftoverMark(folder_.Fd());
-  SyncFolder(fs::path(finalPath_).parent_path().string());
+  TookFinalName();
   if (exchanged) exchanged();
   std::error_code ec;
-  fs::remove_all(old, ec);
+  fs::remove_all(temporary, ec);
 }
 
 bool RaceFolderBuild::Publish() {
@@ -158,13 +179,17 @@ bool RaceFolderBuild::Publish() {
   } catch (const std::system_error& error) {
     ThrowCannotMake(finalPath_, error.code().value());
   }
+  TookFinalName();
+  return true;
+}
+
+void RaceFolderBuild::TookFinalName() {
   folder_.Keep(finalPath_);
   published_ = true;
   // A kill right before this leaves the mark in the published folder, where
   // the clean-up never looks: it looks at temporary names only.
   RemoveLeftoverMark(folder_.Fd());
   SyncFolder(fs::path(finalPath_).parent_path().string());
-  return true;
 }
 
 }  // namespace tamikaze

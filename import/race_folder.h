@@ -44,6 +44,9 @@ class RaceFolderBuild {
   void PublishReplacing(const std::function<void()>& exchanged = {});
 
  private:
+  // The folder is published under its final name.
+  void TookFinalName();
+
   std::string finalPath_;
   HeldFolder folder_;
   bool published_ = false;

@@ -127,9 +127,9 @@ CLI::App* AddImportCommand(CLI::App& app, ImportArguments& args) {
 // The summary line of one archive. The race folder is named only when this
 // import made it.
 void PrintSummary(Console& console, const std::string& archive, const ImportReport& report) {
-  const bool made = report.outcome == ImportOutcome::Done || report.raceFolderMade;
   console.Summary({archive, std::to_string(report.dataType), std::to_string(report.raceCount),
-                   std::to_string(report.filesWritten), made ? report.raceFolder : ""});
+                   std::to_string(report.filesWritten),
+                   report.raceFolderMade ? report.raceFolder : ""});
 }
 
 // An error that ended the import: inside a converter it also names the race

@@ -36,6 +36,19 @@ inline constexpr const char* kExitStatusNotes =
     "SIGINT（Ctrl+C）、SIGTERM、SIGHUP で中断したときは 128 + シグナルの番号で、\n"
     "作りかけのレースフォルダは残しません。";
 
+// The same for the page command, whose refusals and errors are its own.
+inline constexpr ExitStatusInfo kPageExitStatuses[] = {
+    {kExitDone, "すべてのページのレースファイルを書いた"},
+    {kExitRefused,
+     "取り込めなかったページがある（地方競馬情報サイトのページではない、同じ名前の\n"
+     "レースファイルがある、開けない、16 MiB を超える、レースファイルを書く場所がない）"},
+    {kExitUsage, "コマンドラインの指定が正しくない"},
+    {kExitError, "変換中にエラーが起きた（読めない数字、途中で切れたページ。何も書いていません）"},
+};
+inline constexpr const char* kPageExitStatusNotes =
+    "SIGINT（Ctrl+C）、SIGTERM、SIGHUP で中断したときは 128 + シグナルの番号で、\n"
+    "それまでに書いたレースファイルは残ります。";
+
 // Runs `tamikaze-netdata page [-o DIR] [-q] PAGE...` (app/cli/page_command.h)
 // or `tamikaze-netdata import [-o DIR] [--second FILE] [-q] ARCHIVE.lzh...`:
 // messages to `err`, one tab-separated summary line per archive to `out`

@@ -85,8 +85,8 @@ void WriteSubcommands(std::ostream& out, const CLI::App& app, const std::string&
   out << "サブコマンドごとの説明: " << name << " <サブコマンド> --help\n";
 }
 
-// What the numbers of a summary line and of the exit status mean.
-void WriteNumbers(std::ostream& out) {
+// What the data type of a summary line means.
+void WriteDataTypes(std::ostream& out) {
   Rows types{{"0", "どれでもない（認識する前に取り込めなかったときも）"}};
   for (const DataTypeInfo& row : kDataTypes) {
     types.emplace_back(std::to_string(row.dataType),
@@ -94,13 +94,17 @@ void WriteNumbers(std::ostream& out) {
   }
   out << "\nデータの種類（要約の行の2列目）:\n";
   WriteRows(out, types);
+}
+
+template <std::size_t N>
+void WriteExitStatuses(std::ostream& out, const ExitStatusInfo (&table)[N], const char* notes) {
   Rows statuses;
-  for (const ExitStatusInfo& status : kExitStatuses) {
+  for (const ExitStatusInfo& status : table) {
     statuses.emplace_back(std::to_string(status.status), status.meaning);
   }
   out << "\n終了ステータス（いちばん悪い結果）:\n";
   WriteRows(out, statuses);
-  out << kExitStatusNotes << '\n';
+  out << notes << '\n';
 }
 
 }  // namespace
@@ -112,9 +116,14 @@ std::string JapaneseHelpFormatter::make_help(const CLI::App* app, std::string na
   if (!app->get_subcommands({}).empty()) WriteSubcommands(out, *app, name);
   WriteOptions(out, *app);
   if (const std::string footer = app->get_footer(); !footer.empty()) out << '\n' << footer << '\n';
-  // The data types and exit statuses of the archive import; the page
-  // command's own are in its footer.
-  if (app->get_name() != "page") WriteNumbers(out);
+  // The page command has exit statuses of its own and no data types; the
+  // program's own help describes the archive import's.
+  if (app->get_name() == "page") {
+    WriteExitStatuses(out, kPageExitStatuses, kPageExitStatusNotes);
+  } else {
+    WriteDataTypes(out);
+    WriteExitStatuses(out, kExitStatuses, kExitStatusNotes);
+  }
   return out.str();
 }
 

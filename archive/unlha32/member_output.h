@@ -26,8 +26,6 @@ class MemberOutput {
   // declared size came.
   bool Finish();
 
-  std::uint64_t Decoded() const { return decoded_; }
-
  private:
   bool Damaged(const std::string& what);
 

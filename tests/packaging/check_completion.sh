@@ -7,23 +7,12 @@ set -uo pipefail
 source /usr/share/bash-completion/bash_completion
 source "$1"
 source "$(dirname "$0")/cli_options.sh"
+source "$(dirname "$0")/completion_support.sh"
 cli=$(realpath "$2")
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work" && mkdir races && touch a.lzh B.LZH notes.txt
-
-# The completions of the line $1 (its last word is being completed).
-complete_line() {
-  read -ra COMP_WORDS <<<"$1"
-  [[ $1 == *" " ]] && COMP_WORDS+=("")
-  COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
-  COMP_LINE=$1
-  COMP_POINT=${#1}
-  COMPREPLY=()
-  _tamikaze_netdata tamikaze-netdata "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD - 1]}"
-  ((${#COMPREPLY[@]})) && printf "%s\n" "${COMPREPLY[@]}" | sort | tr "\n" " "
-}
 
 failed=0
 while IFS='|' read -r line expected; do

@@ -5,23 +5,13 @@
 set -uo pipefail
 source /usr/share/bash-completion/bash_completion
 source "$1"
+source "$(dirname "$0")/cli_options.sh"
+source "$(dirname "$0")/completion_support.sh"
 program=$(realpath "$2")
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work" && mkdir pages && touch a.lzh B.LZH race.html c.htm notes.txt photo.png
-
-# The completions of the line $1 (its last word is being completed).
-complete_line() {
-  read -ra COMP_WORDS <<<"$1"
-  [[ $1 == *" " ]] && COMP_WORDS+=("")
-  COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
-  COMP_LINE=$1
-  COMP_POINT=${#1}
-  COMPREPLY=()
-  _TamikazeNetData TamikazeNetData "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD - 1]}"
-  ((${#COMPREPLY[@]})) && printf "%s\n" "${COMPREPLY[@]}" | sort | tr "\n" " "
-}
 
 failed=0
 check() {
@@ -31,8 +21,7 @@ check() {
 }
 check "TamikazeNetData " "B.LZH a.lzh c.htm notes.txt pages race.html "
 check "TamikazeNetData -" "--help --version -h -v "
-for option in $(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$program" --help |
-                grep -oE '(^|[ ,])--?[a-z][a-z-]*' | tr -d ' ,' | sort -u); do
+for option in $(cli_options env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$program"); do
   [[ " $(complete_line "TamikazeNetData -") " == *" $option "* ]] ||
     { echo "FAIL: TamikazeNetData offers no $option"; failed=1; }
 done

@@ -1,4 +1,4 @@
-# Sourced by the checks of the man page and the completion: what the command
+# Sourced by the checks of the man pages and the completions: what a command
 # line's own --help lists.
 
 # The subcommands of the command line $1.
