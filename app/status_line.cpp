@@ -63,8 +63,7 @@ StatusLine PageImportStatus(const PageImportReport& report, const std::string& r
   if (!error.empty()) return {"エラーで止まりました。レースファイルは書いていません。", "", ""};
   switch (report.outcome) {
     case PageImportOutcome::Written:
-      return {"レースファイル「" + NameOf(report.raceFile) + "」を「" + NameOf(outputDir) +
-                  "」に書きました。",
+      return {"「" + NameOf(report.raceFile) + "」を「" + NameOf(outputDir) + "」に書きました。",
               outputDir, outputDir};
     case PageImportOutcome::Refused:
     case PageImportOutcome::NotLocalPage:

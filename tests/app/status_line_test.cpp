@@ -53,7 +53,7 @@ TEST(StatusLine, AfterAPage) {
   written.outcome = PageImportOutcome::Written;
   written.raceFile = "/home/u/RaceFile/race.uma";
   const StatusLine got = PageImportStatus(written, "", "", "/home/u/RaceFile");
-  EXPECT_EQ(got.text, "レースファイル「race.uma」を「RaceFile」に書きました。");
+  EXPECT_EQ(got.text, "「race.uma」を「RaceFile」に書きました。");
   EXPECT_EQ(got.folder, "/home/u/RaceFile");
   PageImportReport notLocal;
   notLocal.outcome = PageImportOutcome::NotLocalPage;

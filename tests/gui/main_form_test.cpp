@@ -530,7 +530,7 @@ TEST_F(MainFormTest, TheStatusLineSaysWhatTheLastImportDid) {
   AnswerModals({QString::fromStdString(
       scratch.File("pages/race.html", testing::ReadBytes(TAMIKAZE_SAMPLE_PAGE)).string())});
   form.ChihouMenuClick();
-  EXPECT_EQ(status->text(), "レースファイル「race.uma」を「races」に書きました。");
+  EXPECT_EQ(status->text(), "「race.uma」を「races」に書きました。");
   EXPECT_TRUE(open->isEnabled());
 
   AnswerModals({""});  // cancelled
